@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// A 54 x 72 digit card: a bold dark digit on a light card lying on the window
+// green. digit -1 gives the empty card.
+QImage drawDigitCard(int digit);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+inline constexpr int kRewardCount = 19;
+
+// Reward picture number (1 to kRewardCount): a cheerful sticker, 100 x 100.
+QImage drawReward(int number);
+// The gentle wrong-answer picture: a puzzled friendly face, 100 x 100.
+QImage drawWrongPicture();

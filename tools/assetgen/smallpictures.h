@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// A 9 x 9 coloured dot on the window green.
+QImage drawMark(const QColor &colour);
+// A 40 x 40 counting tile: raised yellow, or sunken into the window green once taken away.
+QImage drawTile(bool taken);
+// The application icon at size x size: counting tiles on a green rounded
+// square, transparent around it.
+QImage drawIcon(int size);
