@@ -1,0 +1,142 @@
+#include "qtprintcanvas.h"
+
+#include "clampedmath.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPen>
+#include <QPrinter>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Pixel sizes stay in a range font engines handle.
+constexpr int kLargestPixelSize = 1 << 15;
+// The size at which a typeface's cell-to-em ratio is measured.
+constexpr int kProbePixelSize = 1000;
+
+int boundedPixelSize(double pixels) {
+  return static_cast<int>(std::lround(std::clamp(pixels, 1.0, double{kLargestPixelSize})));
+}
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QtPrintCanvas::QtPrintCanvas(QPrinter &printer) : printer_(printer) {
+  applyFont();
+}
+
+QtPrintCanvas::~QtPrintCanvas() {
+  if (painter_.isActive())
+    painter_.end();
+}
+
+bool QtPrintCanvas::beginDocument() {
+  if (painter_.isActive() || !painter_.begin(&printer_))
+    return false;
+  // begin() resets the painter; the font carries over from the last job.
+  painter_.setFont(font_);
+  painter_.setPen(QPen(QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter_.setBrush(Qt::white);
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  current_ = QPoint();
+  return true;
+}
+
+bool QtPrintCanvas::endDocument() {
+  return painter_.isActive() && painter_.end();
+}
+
+void QtPrintCanvas::setTypeface(std::string_view name) {
+  font_.setFamily(fromUtf8(name));
+  applyFont();
+}
+
+void QtPrintCanvas::setCellHeight(int32_t pixels) {
+  sizeUnit_ = SizeUnit::CellPixels;
+  sizeValue_ = pixels;
+  applyFont();
+}
+
+void QtPrintCanvas::setPointSize(int32_t points) {
+  sizeUnit_ = SizeUnit::Points;
+  sizeValue_ = points;
+  applyFont();
+}
+
+int32_t QtPrintCanvas::verticalDpi() const {
+  return printer_.logicalDpiY();
+}
+
+void QtPrintCanvas::text(int32_t x, int32_t y, std::string_view utf8) {
+  if (!painter_.isActive())
+    return;
+  const int ascent = QFontMetrics(font_, &printer_).ascent();
+  painter_.drawText(QPoint(x, clampToInt32(int64_t{y} + ascent)), fromUtf8(utf8));
+}
+
+void QtPrintCanvas::moveTo(int32_t x, int32_t y) {
+  current_ = QPoint(x, y);
+}
+
+void QtPrintCanvas::lineTo(int32_t x, int32_t y) {
+  const QPoint to(x, y);
+  if (painter_.isActive())
+    painter_.drawLine(current_, to);
+  current_ = to;
+}
+
+void QtPrintCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  if (!painter_.isActive())
+    return;
+  // The outline covers pixels x1..x2-1 and y1..y2-1: the pen is centred on
+  // the edges, so the edges lie one pixel inside the far corner.
+  const double left = std::min(x1, x2);
+  const double top = std::min(y1, y2);
+  const double width = std::max(std::abs(double(x2) - x1) - 1.0, 0.0);
+  const double height = std::max(std::abs(double(y2) - y1) - 1.0, 0.0);
+  painter_.drawRect(QRectF(left, top, width, height));
+}
+
+void QtPrintCanvas::applyFont() {
+  if (sizeUnit_ == SizeUnit::CellPixels)
+    font_.setPixelSize(pixelSizeForCell(sizeValue_));
+  else
+    font_.setPixelSize(boundedPixelSize(double(sizeValue_) * verticalDpi() / 72.0));
+  if (painter_.isActive())
+    painter_.setFont(font_);
+}
+
+// The em size whose cell (ascent + descent) comes nearest the height asked for:
+// scaled from the typeface's ratio, then settled on the rounded metrics.
+int QtPrintCanvas::pixelSizeForCell(int32_t cellHeight) const {
+  if (cellHeight < 1)
+    return 1;
+  QFont probe = font_;
+  probe.setPixelSize(kProbePixelSize);
+  const QFontMetricsF metrics(probe, &printer_);
+  const double probeCell = metrics.ascent() + metrics.descent();
+  if (probeCell <= 0)
+    return boundedPixelSize(cellHeight);
+  const int estimate = boundedPixelSize(double(cellHeight) * kProbePixelSize / probeCell);
+
+  int best = estimate;
+  int64_t bestError = -1;
+  for (int size = std::max(1, estimate - 2); size <= std::min(kLargestPixelSize, estimate + 2);
+       ++size) {
+    probe.setPixelSize(size);
+    const QFontMetrics sized(probe, &printer_);
+    const int64_t error = std::abs(int64_t{sized.ascent()} + sized.descent() - cellHeight);
+    if (bestError < 0 || error < bestError) {
+      best = size;
+      bestError = error;
+    }
+  }
+  return best;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "printcanvas.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+
+class QPrinter;
+
+// Draws on a printer the caller owns: each document is one print job, painted
+// in device pixels from the top-left corner of the printable area. The font
+// (typeface and size) carries over from one job to the next.
+class QtPrintCanvas final : public PrintCanvas {
+public:
+  explicit QtPrintCanvas(QPrinter &printer);
+  ~QtPrintCanvas() override;
+  QtPrintCanvas(const QtPrintCanvas &) = delete;
+  QtPrintCanvas &operator=(const QtPrintCanvas &) = delete;
+
+  bool beginDocument() override;
+  bool endDocument() override;
+  void setTypeface(std::string_view name) override;
+  // Font sizes are kept within 1..32768 pixels: a cell height or point size
+  // below 1 gives the smallest font, a huge one the largest.
+  void setCellHeight(int32_t pixels) override;
+  void setPointSize(int32_t points) override;
+  [[nodiscard]] int32_t verticalDpi() const override;
+  void text(int32_t x, int32_t y, std::string_view utf8) override;
+  void moveTo(int32_t x, int32_t y) override;
+  void lineTo(int32_t x, int32_t y) override;
+  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+
+  // The font text is drawn in, sized in device pixels.
+  [[nodiscard]] QFont font() const { return font_; }
+
+private:
+  enum class SizeUnit { CellPixels, Points };
+
+  void applyFont();
+  [[nodiscard]] int pixelSizeForCell(int32_t cellHeight) const;
+
+  QPrinter &printer_;
+  QPainter painter_;
+  QFont font_;
+  SizeUnit sizeUnit_ = SizeUnit::Points;
+  int32_t sizeValue_ = 12;
+  QPoint current_;
+};

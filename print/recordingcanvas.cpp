@@ -1,0 +1,122 @@
+#include "recordingcanvas.h"
+
+#include <utility>
+
+using Kind = CanvasOperation::Kind;
+
+namespace {
+
+CanvasOperation operation(Kind kind, int32_t x1 = 0, int32_t y1 = 0, int32_t x2 = 0, int32_t y2 = 0,
+                          std::string text = {}) {
+  CanvasOperation op;
+  op.kind = kind;
+  op.x1 = x1;
+  op.y1 = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+  op.text = std::move(text);
+  return op;
+}
+
+} // namespace
+
+std::vector<RecordedText> RecordedDocument::texts() const {
+  std::vector<RecordedText> result;
+  for (const CanvasOperation &op : operations)
+    if (op.kind == Kind::Text)
+      result.push_back({op.x1, op.y1, op.text, op.typeface, op.size});
+  return result;
+}
+
+std::vector<RecordedRectangle> RecordedDocument::rectangles() const {
+  std::vector<RecordedRectangle> result;
+  for (const CanvasOperation &op : operations)
+    if (op.kind == Kind::Rectangle)
+      result.push_back({op.x1, op.y1, op.x2, op.y2});
+  return result;
+}
+
+std::vector<RecordedPathPoint> RecordedDocument::path() const {
+  std::vector<RecordedPathPoint> result;
+  for (const CanvasOperation &op : operations)
+    if (op.kind == Kind::MoveTo || op.kind == Kind::LineTo)
+      result.push_back({op.x1, op.y1, op.kind == Kind::LineTo});
+  return result;
+}
+
+RecordingCanvas::RecordingCanvas(int32_t verticalDpi) : verticalDpi_(verticalDpi) {}
+
+void RecordingCanvas::refuseBegin(int32_t attempt) {
+  refusedBegin_ = attempt;
+}
+
+void RecordingCanvas::failEnd(int32_t attempt) {
+  failingEnd_ = attempt;
+}
+
+bool RecordingCanvas::documentOpen() const {
+  return !documents_.empty() && documents_.back().open;
+}
+
+bool RecordingCanvas::beginDocument() {
+  ++beginAttempts_;
+  if (documentOpen())
+    misuses_.emplace_back("beginDocument inside an open document");
+  if (beginAttempts_ == refusedBegin_)
+    return false;
+  documents_.emplace_back();
+  return true;
+}
+
+bool RecordingCanvas::endDocument() {
+  ++endAttempts_;
+  if (!documentOpen()) {
+    misuses_.emplace_back("endDocument with no document open");
+    return false;
+  }
+  RecordedDocument &document = documents_.back();
+  document.open = false;
+  document.finished = endAttempts_ != failingEnd_;
+  return document.finished;
+}
+
+void RecordingCanvas::setTypeface(std::string_view name) {
+  typeface_ = std::string(name);
+  record(operation(Kind::SetTypeface, 0, 0, 0, 0, typeface_), "setTypeface");
+}
+
+void RecordingCanvas::setCellHeight(int32_t pixels) {
+  size_ = FontSize::cellPixels(pixels);
+  record(operation(Kind::SetCellHeight, pixels), "setCellHeight");
+}
+
+void RecordingCanvas::setPointSize(int32_t points) {
+  size_ = FontSize::points(points);
+  record(operation(Kind::SetPointSize, points), "setPointSize");
+}
+
+void RecordingCanvas::text(int32_t x, int32_t y, std::string_view utf8) {
+  record(operation(Kind::Text, x, y, 0, 0, std::string(utf8)), "text");
+}
+
+void RecordingCanvas::moveTo(int32_t x, int32_t y) {
+  record(operation(Kind::MoveTo, x, y), "moveTo");
+}
+
+void RecordingCanvas::lineTo(int32_t x, int32_t y) {
+  record(operation(Kind::LineTo, x, y), "lineTo");
+}
+
+void RecordingCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  record(operation(Kind::Rectangle, x1, y1, x2, y2), "rectangle");
+}
+
+void RecordingCanvas::record(CanvasOperation op, const char *call) {
+  if (!documentOpen()) {
+    misuses_.push_back(std::string(call) + " with no document open");
+    return;
+  }
+  op.typeface = typeface_;
+  op.size = size_;
+  documents_.back().operations.push_back(std::move(op));
+}
