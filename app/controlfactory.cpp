@@ -1,0 +1,144 @@
+#include "controlfactory.h"
+
+#include "fonts.h"
+#include "pictureimage.h"
+#include "pictureshelf.h"
+#include "radiogroup.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+QString text(const char *utf8) { return utf8 ? QString::fromUtf8(utf8) : QString(); }
+
+void setTextColour(QWidget *widget, QColor colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  // Text is what an edit box types in; elsewhere it draws the radio and check
+  // marks, which must stay visible on their white fields.
+  if (qobject_cast<QLineEdit *>(widget))
+    palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, QColor colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QWidget *createWidget(const ControlDef &def, QWidget *parent, PictureShelf &pictures) {
+  switch (def.kind) {
+  case ControlKind::Edit:
+    return new QLineEdit(text(def.caption), parent);
+  case ControlKind::Label:
+    return new QLabel(text(def.caption), parent);
+  case ControlKind::Image: {
+    auto *image = new PictureImage(parent);
+    if (def.picture)
+      image->setPicture(pictures.picture(text(def.picture)));
+    image->setStretch(def.stretch);
+    return image;
+  }
+  case ControlKind::Button:
+  case ControlKind::BitBtn:
+    return new QPushButton(text(def.caption), parent);
+  case ControlKind::SpinEdit: {
+    auto *spin = new QSpinBox(parent);
+    spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    spin->setValue(def.value);
+    return spin;
+  }
+  case ControlKind::CheckBox: {
+    auto *box = new QCheckBox(text(def.caption), parent);
+    box->setChecked(def.value != 0);
+    return box;
+  }
+  case ControlKind::RadioGroup: {
+    auto *group = new RadioGroup(text(def.caption), text(def.items).split(u'|'), parent);
+    group->setItemIndex(def.value);
+    return group;
+  }
+  case ControlKind::Panel: {
+    auto *panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
+  }
+  case ControlKind::Timer:
+  case ControlKind::PrinterSetupDialog:
+    break;
+  }
+  return nullptr;
+}
+
+bool isWindowed(ControlKind kind) {
+  switch (kind) {
+  case ControlKind::Edit:
+  case ControlKind::Button:
+  case ControlKind::BitBtn:
+  case ControlKind::SpinEdit:
+  case ControlKind::CheckBox:
+  case ControlKind::RadioGroup:
+  case ControlKind::Panel:
+    return true;
+  default:
+    return false;
+  }
+}
+
+} // namespace
+
+void createControls(QWidget *form, const WindowDef &window, std::span<const ControlDef> controls,
+                    PictureShelf &pictures) {
+  std::vector<QWidget *> windowed;
+  for (const ControlDef &def : controls) {
+    const QString name = QString::fromUtf8(def.name);
+    if (def.kind == ControlKind::Timer) {
+      auto *timer = new QTimer(form);
+      timer->setObjectName(name);
+      timer->setInterval(def.value);
+      continue;
+    }
+    // The printer set-up dialog is not on screen; it is made when opened.
+    if (def.kind == ControlKind::PrinterSetupDialog)
+      continue;
+
+    QWidget *parent = def.parent ? form->findChild<QWidget *>(QString::fromUtf8(def.parent)) : form;
+    QWidget *widget = createWidget(def, parent, pictures);
+    widget->setObjectName(name);
+    widget->setFont(fontFor(def.font, window.font));
+    if (def.font.colour != Colour::Default)
+      setTextColour(widget, colourFor(def.font.colour, Qt::white));
+    if (def.background != Colour::Default)
+      setBackground(widget, colourFor(def.background, Qt::white));
+    if (def.width > 0)
+      widget->setGeometry(def.left, def.top, def.width, def.height);
+    else {
+      widget->move(def.left, def.top);
+      widget->adjustSize();
+    }
+    widget->setVisible(def.visible);
+    widget->setEnabled(def.enabled);
+    if (auto *group = qobject_cast<RadioGroup *>(widget)) {
+      const QList<QAbstractButton *> items = group->items();
+      for (int i = 0; i < items.size(); ++i)
+        items[i]->setObjectName(name + QStringLiteral("Item%1").arg(i));
+    }
+    if (isWindowed(def.kind))
+      windowed.push_back(widget);
+  }
+  for (QWidget *widget : windowed)
+    widget->raise();
+}

@@ -1,0 +1,33 @@
+#include "fonts.h"
+
+#include <QStringList>
+
+void installFontSubstitutions() {
+  QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                             {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+  QFont::insertSubstitutions(QStringLiteral("MSゴシック"),
+                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+  QFont::insertSubstitutions(QStringLiteral("FC数字書体05"),
+                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+}
+
+QFont fontFor(const FontDef &font, const FontDef &windowFont) {
+  QFont result(QString::fromUtf8(font.family ? font.family : windowFont.family));
+  result.setPixelSize(font.pixels > 0 ? font.pixels : windowFont.pixels);
+  result.setBold(font.bold);
+  return result;
+}
+
+QColor colourFor(Colour colour, QColor fallback) {
+  switch (colour) {
+  case Colour::White:
+    return Qt::white;
+  case Colour::Green:
+    return QColor(0, 128, 0);
+  case Colour::Yellow:
+    return QColor(255, 255, 0);
+  case Colour::Default:
+    break;
+  }
+  return fallback;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// An image control: shows a picture at its own size from the top-left corner
+// (cut off at the control's edge) or stretched to the control, and reports
+// mouse presses, releases and clicks.
+//
+// A click is a left-button press released over the control; it is reported
+// before the release, so a key still shows its pressed picture while its
+// operation runs. The second press of a double-click is reported as a press
+// and a release but never as a click.
+class PictureImage : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit PictureImage(QWidget *parent = nullptr);
+  ~PictureImage() override;
+
+  [[nodiscard]] const QPixmap &picture() const { return picture_; }
+  void setPicture(const QPixmap &picture);
+  // The target's picture becomes a copy of this control's picture.
+  void copyTo(PictureImage *target) const { target->setPicture(picture_); }
+
+  [[nodiscard]] bool stretch() const { return stretch_; }
+  void setStretch(bool stretch);
+
+Q_SIGNALS:
+  void mouseDown();
+  void mouseUp();
+  void clicked();
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  QPixmap picture_;
+  bool stretch_ = false;
+  bool leftDown_ = false;
+  bool clickArmed_ = false;
+};

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Numeriko and runs every test, headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake --preset dev
+cmake --build --preset dev
+ctest --preset dev

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pictureimage.h"
+#include "recordingprinter.h"
+#include "tform1.h"
+
+#include <QPoint>
+#include <QStringList>
+
+#include <memory>
+
+// A main window for tests: seeded chance, a recording printer, an error
+// report that is collected instead of shown, and timers that only tick when
+// a test calls their handlers. The window is shown and exposed, so mouse and
+// key events travel the real way, through the window to the control under
+// the pointer or with the focus.
+struct FormFixture {
+  explicit FormFixture(uint32_t seed = 1);
+  ~FormFixture();
+
+  template <typename T = QWidget> T *control(const char *name) const {
+    return form->findChild<T *>(QString::fromLatin1(name));
+  }
+  PictureImage *picture(const char *name) const { return control<PictureImage>(name); }
+  // True when the control shows the same picture as the store.
+  bool shows(const char *control, const char *store) const;
+  NumerikoState &state() const { return form->state(); }
+  DrillState &drill() const { return form->state().drill; }
+  RecordingPrinter &printer() const { return *printer_; }
+
+  // Real input through the window.
+  QPoint centreOf(const QWidget *widget) const;
+  void click(const QWidget *widget, Qt::MouseButton button = Qt::LeftButton) const;
+  void press(const QWidget *widget, Qt::MouseButton button = Qt::LeftButton) const;
+  void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) const;
+  void doubleClick(const QWidget *widget) const;
+  void type(const QString &characters) const;
+  // Picks a run length on "もんだいの数" and starts a subtraction run with
+  // clicks, as a child does.
+  void startRun(int lengthItem = 3) const;
+  // Lets the right-answer feedback run out, so the next problem is shown.
+  void runOutFeedback() const;
+  // The expected answer of the problem on screen.
+  int32_t answerOnScreen() const;
+
+  std::unique_ptr<TForm1> form;
+  QStringList errors;
+
+private:
+  RecordingPrinter *printer_;
+};
