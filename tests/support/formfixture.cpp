@@ -7,12 +7,13 @@
 #include <QTest>
 #include <QWindow>
 
-FormFixture::FormFixture(uint32_t seed) {
+FormFixture::FormFixture(uint32_t seed) : FormFixture(std::make_unique<RecordingPrinter>(), seed) {}
+
+FormFixture::FormFixture(std::unique_ptr<PrinterService> printer, uint32_t seed) {
   installFontSubstitutions();
   Form1Services services;
   services.random = std::make_unique<MersenneRandom>(seed, MersenneRandom::Reseed::Never);
-  auto printer = std::make_unique<RecordingPrinter>();
-  printer_ = printer.get();
+  printer_ = dynamic_cast<RecordingPrinter *>(printer.get());
   services.printer = std::move(printer);
   services.reportError = [this](QWidget *, const QString &message) { errors << message; };
   services.startTimers = false;
@@ -26,6 +27,12 @@ FormFixture::FormFixture(uint32_t seed) {
 }
 
 FormFixture::~FormFixture() = default;
+
+RecordingPrinter &FormFixture::printer() const {
+  if (!printer_)
+    qFatal("the window prints on another printer service");
+  return *printer_;
+}
 
 bool FormFixture::shows(const char *controlName, const char *store) const {
   return picture(controlName)->picture().cacheKey() == picture(store)->picture().cacheKey();
@@ -68,4 +75,9 @@ void FormFixture::runOutFeedback() const {
 
 int32_t FormFixture::answerOnScreen() const {
   return state().bank.ProblemTable.at(drill().CurrentIndex).Result;
+}
+
+void FormFixture::showProblem(ProblemRecord problem) const {
+  state().bank.ProblemTable.at(drill().CurrentIndex + 1) = problem;
+  form->Button32Click(control<QObject>("Button32"));
 }

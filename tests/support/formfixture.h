@@ -9,13 +9,14 @@
 
 #include <memory>
 
-// A main window for tests: seeded chance, a recording printer, an error
-// report that is collected instead of shown, and timers that only tick when
-// a test calls their handlers. The window is shown and exposed, so mouse and
-// key events travel the real way, through the window to the control under
-// the pointer or with the focus.
+// A main window for tests: seeded chance, a recording printer (or a printer
+// service of the test's choosing), an error report that is collected instead
+// of shown, and timers that only tick when a test calls their handlers. The
+// window is shown and exposed, so mouse and key events travel the real way,
+// through the window to the control under the pointer or with the focus.
 struct FormFixture {
   explicit FormFixture(uint32_t seed = 1);
+  explicit FormFixture(std::unique_ptr<PrinterService> printer, uint32_t seed = 1);
   ~FormFixture();
 
   template <typename T = QWidget> T *control(const char *name) const {
@@ -26,7 +27,8 @@ struct FormFixture {
   bool shows(const char *control, const char *store) const;
   NumerikoState &state() const { return form->state(); }
   DrillState &drill() const { return form->state().drill; }
-  RecordingPrinter &printer() const { return *printer_; }
+  // The recording printer; only for a fixture made with it.
+  RecordingPrinter &printer() const;
 
   // Real input through the window.
   QPoint centreOf(const QWidget *widget) const;
@@ -42,10 +44,12 @@ struct FormFixture {
   void runOutFeedback() const;
   // The expected answer of the problem on screen.
   int32_t answerOnScreen() const;
+  // Puts `problem` in the next slot of the run and shows it there.
+  void showProblem(ProblemRecord problem) const;
 
   std::unique_ptr<TForm1> form;
   QStringList errors;
 
 private:
-  RecordingPrinter *printer_;
+  RecordingPrinter *printer_ = nullptr;
 };

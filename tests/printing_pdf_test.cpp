@@ -1,0 +1,189 @@
+// The presets printed for real: the window prints on a PDF printer, and the
+// poppler tools read back pages, texts and fonts. Set NUMERIKO_SHEETS_DIR to
+// keep the sheets (one folder per preset) instead of a temporary folder.
+
+#include "formfixture.h"
+#include "pdfprinter.h"
+#include "printerservice.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Preset {
+  const char *button;
+  int32_t printCount;
+  bool multiplication;
+  bool remainders;
+  bool hardTable;
+};
+
+constexpr Preset kPresets[] = {
+    {"Button4", 81, true, false, false},
+    {"Button9", 90, false, false, false},
+    {"Button7", 100, false, true, false},
+    {"Button10", 100, false, true, true},
+};
+
+// A poppler tool's standard output, or a null string when it cannot be run.
+QString poppler(const QString &tool, const QStringList &arguments) {
+  const QString program = QStandardPaths::findExecutable(tool);
+  if (program.isEmpty())
+    return {};
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0)
+    return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString withoutBlanks(QString text) {
+  return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The font names pdffonts lists, one per font in the file.
+QStringList fontNames(const QString &listing) {
+  QStringList names;
+  const QStringList lines = listing.split(u'\n', Qt::SkipEmptyParts);
+  for (qsizetype i = 2; i < lines.size(); ++i) // after the heading and its rule
+    names << lines.at(i).section(u' ', 0, 0, QString::SectionSkipEmpty);
+  return names;
+}
+
+// What a sheet's text reads in drawing order, blanks left out: the name field,
+// then every item as the print run draws it.
+QString multiplicationSheet(const SlotTable<1500> &table, int32_t count, bool answers) {
+  QString text = answers ? QString() : QStringLiteral("名前（）");
+  for (int32_t n = 1; n <= count; ++n) {
+    const ProblemRecord &r = table.at(n);
+    const bool showLeft = answers || r.Remainder == 1;
+    const bool showRight = answers || r.Remainder == 0;
+    text += (showLeft ? QString::number(r.Left) : QString()) + QStringLiteral("×") +
+            (showRight ? QString::number(r.Right) : QString()) + QStringLiteral("＝") +
+            QString::number(r.Result);
+  }
+  return text;
+}
+
+template <int32_t N> QString divisionSheet(const SlotTable<N> &table, int32_t count, bool answers) {
+  QString text = answers ? QString() : QStringLiteral("名前（）");
+  for (int32_t n = 1; n <= count; ++n) {
+    const ProblemRecord &r = table.at(n);
+    const bool remainder = r.Result % r.Left != 0;
+    text += QStringLiteral("%1÷%2＝").arg(r.Result).arg(r.Left);
+    if (answers)
+      text += QString::number(r.Right);
+    if (remainder)
+      text += QStringLiteral("…");
+    if (answers && remainder)
+      text += QString::number(r.Remainder);
+  }
+  return text;
+}
+
+} // namespace
+
+class PrintingPdfTest : public QObject {
+  Q_OBJECT
+
+private Q_SLOTS:
+  void initTestCase() {
+    for (const char *tool : {"pdfinfo", "pdftotext", "pdffonts"})
+      QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+               qPrintable(QStringLiteral("%1 (poppler-utils) is needed").arg(tool)));
+  }
+
+  void presetShouldPrintAProblemSheetAndAnAnswerSheet_data() {
+    QTest::addColumn<int>("preset");
+    for (int i = 0; i < int(std::size(kPresets)); ++i)
+      QTest::newRow(kPresets[i].button) << i;
+  }
+
+  void presetShouldPrintAProblemSheetAndAnAnswerSheet() {
+    QFETCH(int, preset);
+    const Preset &p = kPresets[preset];
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString kept = qEnvironmentVariable("NUMERIKO_SHEETS_DIR");
+    const QString folder =
+        kept.isEmpty() ? temporary.path() : QDir(kept).filePath(QString::fromLatin1(p.button));
+    if (!kept.isEmpty())
+      QDir(folder).removeRecursively();
+    auto service = std::make_unique<PdfPrinter>(folder);
+    PdfPrinter &pdf = *service;
+    FormFixture f(std::move(service));
+    f.control<QCheckBox>("CheckBox12")->setChecked(true);
+    f.control<QCheckBox>("CheckBox13")->setChecked(true);
+
+    f.control<QAbstractButton>(p.button)->click();
+
+    QVERIFY2(f.errors.isEmpty(), qPrintable(f.errors.join(u'\n')));
+    const QStringList files = pdf.files();
+    QCOMPARE(files, (QStringList{QDir(folder).filePath("sheet-1.pdf"),
+                                 QDir(folder).filePath("sheet-2.pdf")}));
+
+    const NumerikoState &state = f.state();
+    for (int sheet = 0; sheet < 2; ++sheet) {
+      const bool answers = sheet == 1;
+      const QString info = poppler("pdfinfo", {files[sheet]});
+      QVERIFY2(
+          info.contains(QRegularExpression("^Pages:\\s+1$", QRegularExpression::MultilineOption)),
+          qPrintable(info));
+      QVERIFY2(info.contains("(A4)"), qPrintable(info));
+
+      const QString text = withoutBlanks(poppler("pdftotext", {"-raw", files[sheet], "-"}));
+      const QString expected =
+          p.multiplication ? multiplicationSheet(state.bank.ProblemTable, p.printCount, answers)
+          : p.hardTable    ? divisionSheet(state.bank.HardProblemTable, p.printCount, answers)
+                           : divisionSheet(state.bank.ProblemTable, p.printCount, answers);
+      QCOMPARE(text, expected);
+      QCOMPARE(text.contains(QStringLiteral("名前（")), !answers);
+      QCOMPARE(text.count(QStringLiteral("…")), p.remainders ? p.printCount : 0);
+      QCOMPARE(text.count(p.multiplication ? QStringLiteral("×") : QStringLiteral("÷")),
+               p.printCount);
+
+      // Both worksheet typefaces land on the installed Japanese font.
+      const QStringList fonts = fontNames(poppler("pdffonts", {files[sheet]}));
+      QVERIFY(!fonts.isEmpty());
+      for (const QString &font : fonts)
+        QVERIFY2(font.contains(QStringLiteral("IPAGothic")), qPrintable(fonts.join(u' ')));
+    }
+  }
+
+  void systemPrinterWithoutAPrinterShouldReportThroughTheWindow() {
+    if (hasRealPrinter())
+      QSKIP("This machine has a printer; the report of a missing printer cannot be seen here.");
+    FormFixture f(makeSystemPrinterService());
+    f.control<QCheckBox>("CheckBox13")->setChecked(true);
+
+    f.control<QAbstractButton>("Button1")->click();
+    QCOMPARE(f.errors.size(), 1);
+    QVERIFY(!f.errors.first().isEmpty());
+    QCOMPARE(f.state().layout.Rows, 33);
+    QCOMPARE(f.state().layout.PageHeight, 0);
+    QCOMPARE(f.state().layout.FontHeight, 0);
+
+    // A preset stops at the layout: one report, nothing printed.
+    f.control<QAbstractButton>("Button9")->click();
+    QCOMPARE(f.errors.size(), 2);
+    QCOMPARE(f.state().PrintCount, 90);
+    QCOMPARE(f.state().layout.FontHeight, 0);
+
+    // A print run on its own finds its document refused.
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    f.control<QAbstractButton>("Button11")->click();
+    QCOMPARE(f.errors.size(), 3);
+    QVERIFY2(f.errors.last().contains(QStringLiteral("問題用紙")), qPrintable(f.errors.last()));
+  }
+};
+
+QTEST_MAIN(PrintingPdfTest)
+#include "printing_pdf_test.moc"
