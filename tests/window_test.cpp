@@ -24,6 +24,33 @@ namespace {
 
 QString utf8(const char *text) { return QString::fromUtf8(text); }
 
+const char *kindClass(ControlKind kind) {
+  switch (kind) {
+  case ControlKind::Edit:
+    return "QLineEdit";
+  case ControlKind::Label:
+    return "QLabel";
+  case ControlKind::Image:
+    return "PictureImage";
+  case ControlKind::Button:
+  case ControlKind::BitBtn:
+    return "QPushButton";
+  case ControlKind::SpinEdit:
+    return "QSpinBox";
+  case ControlKind::CheckBox:
+    return "QCheckBox";
+  case ControlKind::RadioGroup:
+    return "RadioGroup";
+  case ControlKind::Panel:
+    return "QFrame";
+  case ControlKind::Timer:
+    return "QTimer";
+  case ControlKind::PrinterSetupDialog:
+    break;
+  }
+  return "";
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -49,6 +76,10 @@ private Q_SLOTS:
       ++widgets;
       auto *widget = f.control(def.name);
       QVERIFY2(widget, qPrintable(name));
+      QVERIFY2(widget->inherits(kindClass(def.kind)), qPrintable(name));
+      if (def.caption && def.kind != ControlKind::RadioGroup)
+        QCOMPARE(widget->property("text").toString(),
+                 utf8(def.caption));
       QCOMPARE(!widget->isHidden(), def.visible);
       if (def.width > 0)
         QCOMPARE(widget->geometry(), QRect(def.left, def.top, def.width, def.height));
