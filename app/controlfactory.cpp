@@ -1,11 +1,13 @@
 #include "controlfactory.h"
 
 #include "fonts.h"
+#include "picturecatalogue.h"
 #include "pictureimage.h"
 #include "pictureshelf.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +49,13 @@ QWidget *createWidget(const ControlDef &def, QWidget *parent, PictureShelf &pict
     return new QLabel(text(def.caption), parent);
   case ControlKind::Image: {
     auto *image = new PictureImage(parent);
-    if (def.picture)
-      image->setPicture(pictures.picture(text(def.picture)));
+    if (def.picture) {
+      const PictureFile *file = findPictureFile(def.picture);
+      image->setPicture(pictures.picture(text(def.picture)),
+                        file ? QString::fromUtf8(file->description) : QString());
+    }
+    if (def.accessibleName)
+      image->setFixedName(text(def.accessibleName));
     image->setStretch(def.stretch);
     return image;
   }
@@ -82,6 +89,23 @@ QWidget *createWidget(const ControlDef &def, QWidget *parent, PictureShelf &pict
   }
   return nullptr;
 }
+
+// Fits a label that starts hidden to its text when it is first shown, so that
+// start-up measures only the texts on show (a hidden label's font may be one
+// nothing on show uses, and measuring loads it).
+class FitToTextWhenShown final : public QObject {
+public:
+  using QObject::QObject;
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::Show) {
+      static_cast<QWidget *>(watched)->adjustSize();
+      watched->removeEventFilter(this);
+    }
+    return false;
+  }
+};
 
 bool isWindowed(ControlKind kind) {
   switch (kind) {
@@ -127,7 +151,10 @@ void createControls(QWidget *form, const WindowDef &window, std::span<const Cont
       widget->setGeometry(def.left, def.top, def.width, def.height);
     else {
       widget->move(def.left, def.top);
-      widget->adjustSize();
+      if (def.visible)
+        widget->adjustSize();
+      else
+        widget->installEventFilter(new FitToTextWhenShown(widget));
     }
     widget->setVisible(def.visible);
     widget->setEnabled(def.enabled);

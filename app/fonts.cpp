@@ -15,6 +15,10 @@ QFont fontFor(const FontDef &font, const FontDef &windowFont) {
   QFont result(QString::fromUtf8(font.family ? font.family : windowFont.family));
   result.setPixelSize(font.pixels > 0 ? font.pixels : windowFont.pixels);
   result.setBold(font.bold);
+  // Every character the window shows is in the Japanese font, so no other
+  // font is merged in for missing ones: that spares looking up fallback fonts
+  // for every typeface and script the window's texts use.
+  result.setStyleStrategy(QFont::NoFontMerging);
   return result;
 }
 

@@ -43,6 +43,8 @@ struct ControlDef {
   bool visible = true;
   bool enabled = true;
   const char *picture = nullptr; // picture file embedded in the program
+  // A key's name for screen readers, whatever picture it shows.
+  const char *accessibleName = nullptr;
   bool stretch = false;
   int value = 0; // spin edit value, timer interval, check box state, selected radio item
   const char *items = nullptr; // radio group items, separated by '|'

@@ -10,6 +10,8 @@
 int main(int argc, char *argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Numeriko"));
+  // Lets the desktop match the window with the installed desktop entry.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.numeriko.Numeriko"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
   installFontSubstitutions();
 

@@ -7,26 +7,64 @@ PictureImage::PictureImage(QWidget *parent) : QWidget(parent) {}
 
 PictureImage::~PictureImage() = default;
 
-void PictureImage::setPicture(const QPixmap &picture) {
-  if (picture.cacheKey() == picture_.cacheKey())
+void PictureImage::setPicture(const Picture &picture, const QString &description) {
+  if (description != description_) {
+    description_ = description;
+    describe();
+  }
+  if (picture == picture_)
     return;
   picture_ = picture;
+  updateOpaque();
   update();
+}
+
+void PictureImage::setFixedName(const QString &name) {
+  fixedName_ = true;
+  setAccessibleName(name);
+  describe();
+}
+
+void PictureImage::describe() {
+  if (fixedName_)
+    setAccessibleDescription(description_);
+  else
+    setAccessibleName(description_);
 }
 
 void PictureImage::setStretch(bool stretch) {
   stretch_ = stretch;
+  updateOpaque();
   update();
 }
 
+void PictureImage::resizeEvent(QResizeEvent *) {
+  updateOpaque();
+}
+
+// A control its picture covers whole paints every pixel itself, so what lies
+// beneath it (the keys under the cover) is neither painted nor decoded.
+void PictureImage::updateOpaque() {
+  const QSize size = picture_.size();
+  const bool covers =
+      !size.isEmpty() && (stretch_ || (size.width() >= width() && size.height() >= height()));
+  setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
 void PictureImage::paintEvent(QPaintEvent *) {
-  if (picture_.isNull())
-    return;
+  const QPixmap &pixmap = picture_.pixmap();
   QPainter painter(this);
+  if (pixmap.isNull()) {
+    // A picture that did not decode: what an opaque control leaves unpainted
+    // would show whatever was there before.
+    if (testAttribute(Qt::WA_OpaquePaintEvent))
+      painter.fillRect(rect(), palette().window());
+    return;
+  }
   if (stretch_)
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(rect(), pixmap);
   else
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, pixmap);
 }
 
 void PictureImage::mousePressEvent(QMouseEvent *event) {

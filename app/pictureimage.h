@@ -1,11 +1,18 @@
 #pragma once
 
+#include "picture.h"
+
 #include <QPixmap>
 #include <QWidget>
 
 // An image control: shows a picture at its own size from the top-left corner
 // (cut off at the control's edge) or stretched to the control, and reports
 // mouse presses, releases and clicks.
+//
+// A picture travels with its description, and screen readers hear the
+// description of the picture on show as the control's name; a control with a
+// fixed name (a key) keeps it and tells the description as its accessible
+// description instead.
 //
 // A click is a left-button press released over the control; it is reported
 // before the release, so a key still shows its pressed picture while its
@@ -18,10 +25,12 @@ public:
   explicit PictureImage(QWidget *parent = nullptr);
   ~PictureImage() override;
 
-  [[nodiscard]] const QPixmap &picture() const { return picture_; }
-  void setPicture(const QPixmap &picture);
+  // The pixels of the picture on show, decoded on first use.
+  [[nodiscard]] const QPixmap &picture() const { return picture_.pixmap(); }
+  void setPicture(const Picture &picture, const QString &description);
   // The target's picture becomes a copy of this control's picture.
-  void copyTo(PictureImage *target) const { target->setPicture(picture_); }
+  void copyTo(PictureImage *target) const { target->setPicture(picture_, description_); }
+  void setFixedName(const QString &name);
 
   [[nodiscard]] bool stretch() const { return stretch_; }
   void setStretch(bool stretch);
@@ -36,9 +45,15 @@ protected:
   void mousePressEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
 
 private:
-  QPixmap picture_;
+  void describe();
+  void updateOpaque();
+
+  Picture picture_;
+  QString description_;
+  bool fixedName_ = false;
   bool stretch_ = false;
   bool leftDown_ = false;
   bool clickArmed_ = false;

@@ -6,16 +6,22 @@
 
 WindowSurface::WindowSurface(QWidget *window, QSize size, QColor background, const QFont &font,
                              QColor textColour)
-    : window_(window), image_(size, QImage::Format_RGB32), background_(background),
-      pen_(Qt::black), font_(font), textColour_(textColour) {
-  image_.fill(background_);
+    : window_(window), size_(size), background_(background), pen_(Qt::black), font_(font),
+      textColour_(textColour) {}
+
+QImage &WindowSurface::canvas() const {
+  if (image_.isNull()) {
+    image_ = QImage(size_, QImage::Format_RGB32);
+    image_.fill(background_);
+  }
+  return image_;
 }
 
 void WindowSurface::rectangle(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top)
     return;
   const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
-  QPainter painter(&image_);
+  QPainter painter(&canvas());
   painter.fillRect(area, background_);
   painter.setPen(QPen(pen_, 1));
   painter.setBrush(Qt::NoBrush);
@@ -24,7 +30,7 @@ void WindowSurface::rectangle(int left, int top, int right, int bottom) {
 }
 
 void WindowSurface::textOut(int x, int y, const QString &text) {
-  QPainter painter(&image_);
+  QPainter painter(&canvas());
   painter.setFont(font_);
   const QFontMetrics metrics(font_);
   const QRect area(x, y, metrics.horizontalAdvance(text), metrics.height());
@@ -35,12 +41,13 @@ void WindowSurface::textOut(int x, int y, const QString &text) {
 }
 
 void WindowSurface::draw(int x, int y, const QPixmap &picture) {
-  QPainter painter(&image_);
+  QPainter painter(&canvas());
   painter.drawPixmap(x, y, picture);
   changed(QRect(QPoint(x, y), picture.size()));
 }
 
 void WindowSurface::paint(QPainter &painter, const QRect &area) const {
+  // Before the first drawing there is no image: all of it is background.
   const QRect onSurface = area & image_.rect();
   if (!onSurface.isEmpty())
     painter.drawImage(onSurface.topLeft(), image_, onSurface);
@@ -49,4 +56,6 @@ void WindowSurface::paint(QPainter &painter, const QRect &area) const {
     painter.fillRect(part, background_);
 }
 
-void WindowSurface::changed(const QRect &area) { window_->update(area); }
+void WindowSurface::changed(const QRect &area) {
+  window_->update(area);
+}

@@ -12,13 +12,15 @@ class QWidget;
 // window (the answer log and its wiping) goes into this image, and the
 // window's paint handler copies it to the screen, so the drawings survive
 // every repaint, resize, minimise and expose. Each drawing asks the window
-// to repaint only the rectangle it touched.
+// to repaint only the rectangle it touched. The image is made at the first
+// drawing or look at it; until then the surface is all background, so
+// start-up neither fills nor holds it.
 class WindowSurface {
 public:
   WindowSurface(QWidget *window, QSize size, QColor background, const QFont &font,
                 QColor textColour);
 
-  [[nodiscard]] const QImage &image() const { return image_; }
+  [[nodiscard]] const QImage &image() const { return canvas(); }
   [[nodiscard]] QColor background() const { return background_; }
 
   void setPenColour(QColor colour) { pen_ = colour; }
@@ -35,10 +37,12 @@ public:
   void paint(QPainter &painter, const QRect &area) const;
 
 private:
+  QImage &canvas() const;
   void changed(const QRect &area);
 
   QWidget *window_;
-  QImage image_;
+  QSize size_;
+  mutable QImage image_;
   QColor background_;
   QColor pen_;
   QFont font_;

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
 #include <set>
 #include <tuple>
 
@@ -107,11 +106,21 @@ private Q_SLOTS:
     QTest::addColumn<QString>("units");
     QTest::addColumn<QString>("second");
     QTest::addColumn<int>("tiles");
-    QTest::newRow("7 - 3") << 7 << 3 << "Image23" << "Image19" << "Image15" << 7;
-    QTest::newRow("0 - 0") << 0 << 0 << "Image23" << "Image22" << "Image22" << 0;
-    QTest::newRow("9 - 9") << 9 << 9 << "Image23" << "Image21" << "Image21" << 9;
-    QTest::newRow("division 60 / 7 as 7 - 8") << 7 << 8 << "Image23" << "Image19" << "Image20" << 7;
-    QTest::newRow("two-digit left") << 60 << 7 << "Image18" << "Image22" << "Image19" << 9;
+    QTest::newRow("7 - 3") << 7 << 3 << "Image23"
+                           << "Image19"
+                           << "Image15" << 7;
+    QTest::newRow("0 - 0") << 0 << 0 << "Image23"
+                           << "Image22"
+                           << "Image22" << 0;
+    QTest::newRow("9 - 9") << 9 << 9 << "Image23"
+                           << "Image21"
+                           << "Image21" << 9;
+    QTest::newRow("division 60 / 7 as 7 - 8") << 7 << 8 << "Image23"
+                                              << "Image19"
+                                              << "Image20" << 7;
+    QTest::newRow("two-digit left") << 60 << 7 << "Image18"
+                                    << "Image22"
+                                    << "Image19" << 9;
   }
 
   void problemsShouldShowTheirDigitsAndTiles() {

@@ -17,12 +17,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-
 #include <map>
 
 namespace {
 
-QString utf8(const char *text) { return QString::fromUtf8(text); }
+QString utf8(const char *text) {
+  return QString::fromUtf8(text);
+}
 
 const char *kindClass(ControlKind kind) {
   switch (kind) {
@@ -78,8 +79,7 @@ private Q_SLOTS:
       QVERIFY2(widget, qPrintable(name));
       QVERIFY2(widget->inherits(kindClass(def.kind)), qPrintable(name));
       if (def.caption && def.kind != ControlKind::RadioGroup)
-        QCOMPARE(widget->property("text").toString(),
-                 utf8(def.caption));
+        QCOMPARE(widget->property("text").toString(), utf8(def.caption));
       QCOMPARE(!widget->isHidden(), def.visible);
       if (def.width > 0)
         QCOMPARE(widget->geometry(), QRect(def.left, def.top, def.width, def.height));
@@ -92,12 +92,18 @@ private Q_SLOTS:
   void controlsShouldHaveTheirKindsCaptionsAndFonts() {
     FormFixture f;
     const std::map<const char *, QString> captions{
-        {"BitBtn1", QStringLiteral("ひきざんれんしゅう")}, {"BitBtn2", QStringLiteral("とちゅうでやめる")},
-        {"BitBtn3", QStringLiteral("わかんない")},         {"BitBtn4", QStringLiteral("まだわかんない")},
-        {"Button4", QStringLiteral("かけ算九九逆８１題")}, {"Button7", QStringLiteral("余りのあるわり算１００題")},
-        {"Button9", QStringLiteral("余りのないわり算９０題")}, {"Button10", QStringLiteral("難しいのだけ１００題")},
-        {"Button1", QStringLiteral("ＰＲＩＮＴ準備")},     {"Button11", QStringLiteral("PRINT実行２")},
-        {"Button28", QStringLiteral("C")},                 {"Button17", QStringLiteral("7")},
+        {"BitBtn1", QStringLiteral("ひきざんれんしゅう")},
+        {"BitBtn2", QStringLiteral("とちゅうでやめる")},
+        {"BitBtn3", QStringLiteral("わかんない")},
+        {"BitBtn4", QStringLiteral("まだわかんない")},
+        {"Button4", QStringLiteral("かけ算九九逆８１題")},
+        {"Button7", QStringLiteral("余りのあるわり算１００題")},
+        {"Button9", QStringLiteral("余りのないわり算９０題")},
+        {"Button10", QStringLiteral("難しいのだけ１００題")},
+        {"Button1", QStringLiteral("ＰＲＩＮＴ準備")},
+        {"Button11", QStringLiteral("PRINT実行２")},
+        {"Button28", QStringLiteral("C")},
+        {"Button17", QStringLiteral("7")},
     };
     for (const auto &[name, caption] : captions)
       QCOMPARE(f.control<QPushButton>(name)->text(), caption);

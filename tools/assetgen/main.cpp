@@ -1,7 +1,8 @@
 // Draws every picture of the program into a folder. Run by hand when the
-// pictures change; its output is committed under assets/pictures/.
+// pictures change; its output is committed under assets/pictures/, and the
+// desktop icons (--icons) under assets/icons/.
 //
-//   numeriko_assetgen <folder> [--sheet <png>] [--zoom <n>]
+//   numeriko_assetgen <folder> [--icons <folder>] [--sheet <png>] [--zoom <n>]
 
 #include "bitmapwriter.h"
 #include "contactsheet.h"
@@ -60,6 +61,21 @@ bool writeIcons(const QDir &folder) {
   return true;
 }
 
+// The desktop icons as a hicolor theme tree, PNG with transparency, named by
+// the program's desktop id.
+bool writeDesktopIcons(const QDir &folder) {
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QString sizeFolder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+    const QString path =
+        folder.filePath(sizeFolder + QStringLiteral("/io.github.numeriko.Numeriko.png"));
+    if (!folder.mkpath(sizeFolder) || !drawIcon(size).save(path, "PNG")) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -78,6 +94,10 @@ int main(int argc, char *argv[]) {
   const QCommandLineOption zoom(QStringLiteral("zoom"),
                                 QStringLiteral("Enlarge the contact sheet this many times."),
                                 QStringLiteral("n"), QStringLiteral("1"));
+  const QCommandLineOption icons(QStringLiteral("icons"),
+                                 QStringLiteral("Also write the desktop icons here."),
+                                 QStringLiteral("folder"));
+  parser.addOption(icons);
   parser.addOption(sheet);
   parser.addOption(zoom);
   parser.process(app);
@@ -90,6 +110,8 @@ int main(int argc, char *argv[]) {
     return 1;
   }
   if (!writeCatalogue(folder) || !writeIcons(folder))
+    return 1;
+  if (parser.isSet(icons) && !writeDesktopIcons(QDir(parser.value(icons))))
     return 1;
 
   if (parser.isSet(sheet)) {
