@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Numeriko needs to build, run and test, and
 # only those that are missing, so a second run costs a few dpkg queries.
+# Beyond the build: the desktop entry and metainfo validators, an X server
+# with input and screenshot tools for the test of the real program, and what
+# CPack needs to make the Debian package.
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
@@ -9,6 +12,9 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev
   fonts-ipafont-gothic
   poppler-utils
+  desktop-file-utils appstream
+  xvfb xdotool imagemagick libxcb1-dev
+  dpkg-dev file
   "$@"
 )
 

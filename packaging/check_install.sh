@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs a build into a staging folder and checks what a desktop needs of
+# it: the program, a valid desktop entry that starts it with its icon, that
+# icon at every size of the hicolor theme, and valid AppStream metainfo that
+# names the desktop entry.
+# Usage: check_install.sh <build folder> <staging folder>
+set -euo pipefail
+build=$1
+stage=$2
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+for tool in desktop-file-validate appstreamcli; do
+  command -v "$tool" > /dev/null || fail "$tool is not installed; scripts/deps.sh installs it"
+done
+
+rm -rf "$stage"
+cmake --install "$build" --prefix "$stage" > /dev/null
+
+id=io.github.numeriko.Numeriko
+desktop=$stage/share/applications/$id.desktop
+metainfo=$stage/share/metainfo/$id.metainfo.xml
+[[ -f $desktop ]] || fail "no desktop entry at $desktop"
+[[ -f $metainfo ]] || fail "no metainfo at $metainfo"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[[ -n $program && -x $stage/bin/$program ]] || fail "Exec=$program is not an installed program"
+
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 16 32 48 64 128 256; do
+  png=$stage/share/icons/hicolor/${size}x${size}/apps/$icon.png
+  [[ -f $png ]] || fail "no ${size}x${size} icon named $icon"
+  # A PNG's width and height are big-endian words at bytes 16 and 20.
+  read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+    awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+  [[ $width == "$size" && $height == "$size" ]] || fail "$png is ${width}x${height}"
+done
+
+grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch $(basename "$desktop")"
+grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo is not $id"
+echo "installed: the program, its desktop entry, icons and metainfo are in place and valid"
