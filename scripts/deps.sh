@@ -3,7 +3,9 @@
 # only those that are missing, so a second run costs a few dpkg queries.
 # Beyond the build: the desktop entry and metainfo validators, an X server
 # with input and screenshot tools for the test of the real program, and what
-# CPack needs to make the Debian package.
+# CPack needs to make the Debian package; the CUPS scheduler, its clients and
+# the generic PDF printer's PPD and filters for the test that prints through a
+# print spooler of its own (the machine's printing set-up is left alone).
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
@@ -12,6 +14,7 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev
   fonts-ipafont-gothic
   poppler-utils
+  cups-daemon cups-client cups-filters
   desktop-file-utils appstream
   xvfb xdotool imagemagick libxcb1-dev
   dpkg-dev file

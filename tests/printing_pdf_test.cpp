@@ -5,49 +5,17 @@
 #include "formfixture.h"
 #include "pdfprinter.h"
 #include "printerservice.h"
+#include "worksheets.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Preset {
-  const char *button;
-  int32_t printCount;
-  bool multiplication;
-  bool remainders;
-  bool hardTable;
-};
-
-constexpr Preset kPresets[] = {
-    {"Button4", 81, true, false, false},
-    {"Button9", 90, false, false, false},
-    {"Button7", 100, false, true, false},
-    {"Button10", 100, false, true, true},
-};
-
-// A poppler tool's standard output, or a null string when it cannot be run.
-QString poppler(const QString &tool, const QStringList &arguments) {
-  const QString program = QStandardPaths::findExecutable(tool);
-  if (program.isEmpty())
-    return {};
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
-      process.exitCode() != 0)
-    return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString withoutBlanks(QString text) {
-  return text.remove(QRegularExpression(QStringLiteral("\\s")));
-}
 
 // The font names pdffonts lists, one per font in the file.
 QStringList fontNames(const QString &listing) {
@@ -56,37 +24,6 @@ QStringList fontNames(const QString &listing) {
   for (qsizetype i = 2; i < lines.size(); ++i) // after the heading and its rule
     names << lines.at(i).section(u' ', 0, 0, QString::SectionSkipEmpty);
   return names;
-}
-
-// What a sheet's text reads in drawing order, blanks left out: the name field,
-// then every item as the print run draws it.
-QString multiplicationSheet(const SlotTable<1500> &table, int32_t count, bool answers) {
-  QString text = answers ? QString() : QStringLiteral("名前（）");
-  for (int32_t n = 1; n <= count; ++n) {
-    const ProblemRecord &r = table.at(n);
-    const bool showLeft = answers || r.Remainder == 1;
-    const bool showRight = answers || r.Remainder == 0;
-    text += (showLeft ? QString::number(r.Left) : QString()) + QStringLiteral("×") +
-            (showRight ? QString::number(r.Right) : QString()) + QStringLiteral("＝") +
-            QString::number(r.Result);
-  }
-  return text;
-}
-
-template <int32_t N> QString divisionSheet(const SlotTable<N> &table, int32_t count, bool answers) {
-  QString text = answers ? QString() : QStringLiteral("名前（）");
-  for (int32_t n = 1; n <= count; ++n) {
-    const ProblemRecord &r = table.at(n);
-    const bool remainder = r.Result % r.Left != 0;
-    text += QStringLiteral("%1÷%2＝").arg(r.Result).arg(r.Left);
-    if (answers)
-      text += QString::number(r.Right);
-    if (remainder)
-      text += QStringLiteral("…");
-    if (answers && remainder)
-      text += QString::number(r.Remainder);
-  }
-  return text;
 }
 
 } // namespace
@@ -103,7 +40,7 @@ private Q_SLOTS:
 
   void presetShouldPrintAProblemSheetAndAnAnswerSheet_data() {
     QTest::addColumn<int>("preset");
-    for (int i = 0; i < int(std::size(kPresets)); ++i)
+    for (int i = 0; i < kPresetCount; ++i)
       QTest::newRow(kPresets[i].button) << i;
   }
 
@@ -140,11 +77,7 @@ private Q_SLOTS:
       QVERIFY2(info.contains("(A4)"), qPrintable(info));
 
       const QString text = withoutBlanks(poppler("pdftotext", {"-raw", files[sheet], "-"}));
-      const QString expected =
-          p.multiplication ? multiplicationSheet(state.bank.ProblemTable, p.printCount, answers)
-          : p.hardTable    ? divisionSheet(state.bank.HardProblemTable, p.printCount, answers)
-                           : divisionSheet(state.bank.ProblemTable, p.printCount, answers);
-      QCOMPARE(text, expected);
+      QCOMPARE(text, expectedSheet(p, state, answers));
       QCOMPARE(text.contains(QStringLiteral("名前（")), !answers);
       QCOMPARE(text.count(QStringLiteral("…")), p.remainders ? p.printCount : 0);
       QCOMPARE(text.count(p.multiplication ? QStringLiteral("×") : QStringLiteral("÷")),
