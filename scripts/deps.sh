@@ -5,7 +5,8 @@
 # with input and screenshot tools for the test of the real program, and what
 # CPack needs to make the Debian package; the CUPS scheduler, its clients and
 # the generic PDF printer's PPD and filters for the test that prints through a
-# print spooler of its own (the machine's printing set-up is left alone).
+# print spooler of its own (the machine's printing set-up is left alone);
+# valgrind for the memory check of a ten-problem run.
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
@@ -18,6 +19,7 @@ packages=(
   desktop-file-utils appstream
   xvfb xdotool imagemagick libxcb1-dev
   dpkg-dev file
+  valgrind
   "$@"
 )
 

@@ -12,8 +12,12 @@
 
 namespace {
 
+// The number a spin edit shows. Qt writes its lowest value with digit
+// grouping ("-2,147,483,648"), which still reads as that value.
 int32_t valueOf(const QSpinBox *spinEdit) {
-  return spinEditValue(spinEdit->cleanText().toStdString());
+  QString text = spinEdit->cleanText();
+  text.remove(spinEdit->locale().groupSeparator());
+  return spinEditValue(text.toStdString());
 }
 
 QString failureMessage(PrintOutcome outcome) {
