@@ -1,6 +1,6 @@
 // Start-up, a ten-problem run answered on the keyboard, its results and the
 // window closed: the program's life in small, for valgrind's memcheck
-// (scripts/memcheck.sh). Exits with 1 when the run did not go as a child's
+// (memcheck_test). Exits with 1 when the run did not go as a child's
 // would.
 
 #include "formfixture.h"
