@@ -58,14 +58,14 @@ struct Form1Fields {
   QTimer *Timer1 = nullptr, *Timer2 = nullptr, *Timer3 = nullptr;
 
   // Picture stores.
-  PictureImage *Image23 = nullptr;                    // blank glyph
-  PictureImage *Image3 = nullptr;                     // wrong answer
+  PictureImage *Image23 = nullptr;                     // blank glyph
+  PictureImage *Image3 = nullptr;                      // wrong answer
   PictureImage *Image12 = nullptr, *Image13 = nullptr; // first-try and corrected marks
   PictureImage *Image69 = nullptr, *Image70 = nullptr; // taken-away and plain tile
 
   // Groups the handlers index.
-  std::array<PictureImage *, 10> DigitGlyphs{};  // glyph of digit d
-  std::array<PictureImage *, 19> RewardList{};   // reward r = 4..22 at r - 4
-  std::array<PictureImage *, 9> HintTiles{};     // tile k = 1 (bottom) .. 9 (top) at k - 1
-  std::array<QWidget *, 22> KeypadControls{};    // key pictures and key buttons
+  std::array<PictureImage *, 10> DigitGlyphs{}; // glyph of digit d
+  std::array<PictureImage *, 19> RewardList{};  // reward r = 4..22 at r - 4
+  std::array<PictureImage *, 9> HintTiles{};    // tile k = 1 (bottom) .. 9 (top) at k - 1
+  std::array<QWidget *, 22> KeypadControls{};   // key pictures and key buttons
 };

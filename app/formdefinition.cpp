@@ -13,6 +13,8 @@ constexpr const char *kWindowFont = "ＭＳ Ｐゴシック";
 // Creation order is stacking order among pictures and texts: the cover
 // Image64 comes after the key pictures, Image2 after Image1, and Label12 and
 // Label13 after both. Windowed controls always lie above pictures and texts.
+// One control a line, like a form file.
+// clang-format off
 constexpr auto kControls = std::to_array<ControlDef>({
     // Problem row.
     {.name = "Edit1", .kind = K::Edit, .left = 8, .top = 8, .width = 49, .height = 27, .font = {.pixels = 19, .colour = C::White}, .background = C::Green},
@@ -192,6 +194,7 @@ constexpr auto kControls = std::to_array<ControlDef>({
     {.name = "Image69", .kind = K::Image, .left = 816, .top = 376, .width = 40, .height = 40, .visible = false, .picture = "tile_taken.bmp"},
     {.name = "Image70", .kind = K::Image, .left = 816, .top = 328, .width = 40, .height = 40, .visible = false, .picture = "tile_plain.bmp"},
 });
+// clang-format on
 
 constexpr WindowDef kWindow{
     .caption = "Numeriko Verβ1.01　2004.6.20",

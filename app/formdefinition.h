@@ -47,7 +47,7 @@ struct ControlDef {
   const char *accessibleName = nullptr;
   bool stretch = false;
   int value = 0; // spin edit value, timer interval, check box state, selected radio item
-  const char *items = nullptr; // radio group items, separated by '|'
+  const char *items = nullptr;  // radio group items, separated by '|'
   const char *parent = nullptr; // nullptr: the window itself
   Colour background = Colour::Default;
 };

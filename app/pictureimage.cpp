@@ -38,9 +38,7 @@ void PictureImage::setStretch(bool stretch) {
   update();
 }
 
-void PictureImage::resizeEvent(QResizeEvent *) {
-  updateOpaque();
-}
+void PictureImage::resizeEvent(QResizeEvent *) { updateOpaque(); }
 
 // A control its picture covers whole paints every pixel itself, so what lies
 // beneath it (the keys under the cover) is neither painted nor decoded.

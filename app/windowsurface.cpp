@@ -56,6 +56,4 @@ void WindowSurface::paint(QPainter &painter, const QRect &area) const {
     painter.fillRect(part, background_);
 }
 
-void WindowSurface::changed(const QRect &area) {
-  window_->update(area);
-}
+void WindowSurface::changed(const QRect &area) { window_->update(area); }

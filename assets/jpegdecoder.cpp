@@ -22,9 +22,7 @@ struct ErrorManager {
 }
 
 // Replaces the default, which prints the message and calls exit().
-[[noreturn]] void errorExit(j_common_ptr info) {
-  failWithMessage(info);
-}
+[[noreturn]] void errorExit(j_common_ptr info) { failWithMessage(info); }
 
 // Level -1 is a warning about corrupt or missing data (a truncated file among
 // them): the picture would be damaged, so it fails like an error. Higher

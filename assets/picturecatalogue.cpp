@@ -72,9 +72,7 @@ constexpr std::array<PictureFile, 58> kPictures{{
 
 } // namespace
 
-const std::array<PictureFile, 58> &pictureFiles() {
-  return kPictures;
-}
+const std::array<PictureFile, 58> &pictureFiles() { return kPictures; }
 
 const PictureFile *findPictureFile(std::string_view name) {
   for (const PictureFile &file : kPictures)

@@ -20,6 +20,4 @@ void setTableRow(const TableRow &row) {
     rows().push_back(row);
 }
 
-const std::vector<TableRow> &tableRows() {
-  return rows();
-}
+const std::vector<TableRow> &tableRows() { return rows(); }

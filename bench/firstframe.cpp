@@ -23,6 +23,4 @@ protected:
 
 } // namespace
 
-void quitAtFirstFrame(QWidget *window) {
-  window->installEventFilter(new FirstFrameWatch(window));
-}
+void quitAtFirstFrame(QWidget *window) { window->installEventFilter(new FirstFrameWatch(window)); }

@@ -23,10 +23,6 @@ std::string formatted(const char *format, double value) {
 
 } // namespace
 
-std::string milliseconds(double seconds) {
-  return formatted("%.2f ms", seconds * 1e3);
-}
+std::string milliseconds(double seconds) { return formatted("%.2f ms", seconds * 1e3); }
 
-std::string microseconds(double seconds) {
-  return formatted("%.1f µs", seconds * 1e6);
-}
+std::string microseconds(double seconds) { return formatted("%.1f µs", seconds * 1e6); }

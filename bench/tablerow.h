@@ -11,9 +11,7 @@ struct TableRow {
   std::string held = "–";
 };
 
-inline std::string heldText(bool held) {
-  return held ? "yes" : "NO";
-}
+inline std::string heldText(bool held) { return held ? "yes" : "NO"; }
 
 inline std::string markdown(const TableRow &row) {
   return "| " + row.measure + " | " + row.result + " | " + row.budget + " | " + row.held + " |";

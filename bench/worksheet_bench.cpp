@@ -17,9 +17,7 @@ namespace {
 
 constexpr double kPresetBudget = 60e-3;
 
-std::string kilobytes(qint64 bytes) {
-  return std::to_string((bytes + 512) / 1024) + " kB";
-}
+std::string kilobytes(qint64 bytes) { return std::to_string((bytes + 512) / 1024) + " kB"; }
 
 void BM_PresetToPdf(benchmark::State &state) {
   const Preset &preset = kPresets[state.range(0)];

@@ -10,9 +10,7 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
 constexpr int64_t kRowsWithFixedMargin = 20;
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int64_t quotientOrZero(int64_t dividend, int64_t divisor) {
   return divisor > 0 ? dividend / divisor : 0;

@@ -28,9 +28,7 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
-QtPrintCanvas::QtPrintCanvas(QPrinter &printer) : printer_(printer) {
-  applyFont();
-}
+QtPrintCanvas::QtPrintCanvas(QPrinter &printer) : printer_(printer) { applyFont(); }
 
 QtPrintCanvas::~QtPrintCanvas() {
   if (painter_.isActive())
@@ -49,9 +47,7 @@ bool QtPrintCanvas::beginDocument() {
   return true;
 }
 
-bool QtPrintCanvas::endDocument() {
-  return painter_.isActive() && painter_.end();
-}
+bool QtPrintCanvas::endDocument() { return painter_.isActive() && painter_.end(); }
 
 void QtPrintCanvas::setTypeface(std::string_view name) {
   font_.setFamily(fromUtf8(name));
@@ -70,9 +66,7 @@ void QtPrintCanvas::setPointSize(int32_t points) {
   applyFont();
 }
 
-int32_t QtPrintCanvas::verticalDpi() const {
-  return printer_.logicalDpiY();
-}
+int32_t QtPrintCanvas::verticalDpi() const { return printer_.logicalDpiY(); }
 
 void QtPrintCanvas::text(int32_t x, int32_t y, std::string_view utf8) {
   if (!painter_.isActive())
@@ -81,9 +75,7 @@ void QtPrintCanvas::text(int32_t x, int32_t y, std::string_view utf8) {
   painter_.drawText(QPoint(x, clampToInt32(int64_t{y} + ascent)), fromUtf8(utf8));
 }
 
-void QtPrintCanvas::moveTo(int32_t x, int32_t y) {
-  current_ = QPoint(x, y);
-}
+void QtPrintCanvas::moveTo(int32_t x, int32_t y) { current_ = QPoint(x, y); }
 
 void QtPrintCanvas::lineTo(int32_t x, int32_t y) {
   const QPoint to(x, y);

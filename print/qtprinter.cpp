@@ -8,6 +8,4 @@ PrintablePage printablePage(const QPrinter &printer) {
   return {area.width(), area.height()};
 }
 
-bool hasRealPrinter() {
-  return !QPrinterInfo::defaultPrinter().isNull();
-}
+bool hasRealPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }

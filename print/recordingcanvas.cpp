@@ -46,17 +46,11 @@ std::vector<RecordedPathPoint> RecordedDocument::path() const {
 
 RecordingCanvas::RecordingCanvas(int32_t verticalDpi) : verticalDpi_(verticalDpi) {}
 
-void RecordingCanvas::refuseBegin(int32_t attempt) {
-  refusedBegin_ = attempt;
-}
+void RecordingCanvas::refuseBegin(int32_t attempt) { refusedBegin_ = attempt; }
 
-void RecordingCanvas::failEnd(int32_t attempt) {
-  failingEnd_ = attempt;
-}
+void RecordingCanvas::failEnd(int32_t attempt) { failingEnd_ = attempt; }
 
-bool RecordingCanvas::documentOpen() const {
-  return !documents_.empty() && documents_.back().open;
-}
+bool RecordingCanvas::documentOpen() const { return !documents_.empty() && documents_.back().open; }
 
 bool RecordingCanvas::beginDocument() {
   ++beginAttempts_;

@@ -10,9 +10,7 @@ int32_t MersenneRandom::below(int32_t bound) {
   return std::uniform_int_distribution<int32_t>(0, bound - 1)(engine_);
 }
 
-double MersenneRandom::unit() {
-  return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
-}
+double MersenneRandom::unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
 
 void MersenneRandom::reseedFromClock() {
   if (reseed_ == Reseed::Never)

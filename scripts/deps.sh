@@ -19,7 +19,7 @@ packages=(
   desktop-file-utils appstream
   xvfb xdotool imagemagick libxcb1-dev
   dpkg-dev file
-  valgrind
+  valgrind clang-format
   "$@"
 )
 

@@ -38,9 +38,7 @@ constexpr std::array<const char *, 19> kRewards{
 // the key, or the left button released away from it.
 enum class PressEnd { RightButton, LeftOutsideTheKeypad, LeftOverAnotherKey };
 
-int keyFor(QChar key) {
-  return key == u'c' ? kEraseKey : key.digitValue();
-}
+int keyFor(QChar key) { return key == u'c' ? kEraseKey : key.digitValue(); }
 
 // Keys digits and "c" (erase) by clicking the key pictures or by typing.
 void enter(const FormFixture &f, const QString &keys, bool onKeypad) {
@@ -57,13 +55,9 @@ void feedbackTicks(const FormFixture &f, int ticks) {
     f.form->Timer1Timer(f.control<QObject>("Timer1"));
 }
 
-bool visible(const FormFixture &f, const char *name) {
-  return !f.control(name)->isHidden();
-}
+bool visible(const FormFixture &f, const char *name) { return !f.control(name)->isHidden(); }
 
-QString wrongDigit(int32_t answer) {
-  return QString::number((answer + 1) % 10);
-}
+QString wrongDigit(int32_t answer) { return QString::number((answer + 1) % 10); }
 
 // The reward store whose picture Image2 holds, or an empty name.
 QString rewardShown(const FormFixture &f) {
@@ -99,12 +93,8 @@ QColor markColour(const FormFixture &f, QPoint at) {
   return f.form->surface().image().pixelColor(at.x() - 14 + 4, at.y() + 3 + 4);
 }
 
-bool isRed(QColor c) {
-  return c.red() > 180 && c.green() < 100 && c.blue() < 100;
-}
-bool isYellow(QColor c) {
-  return c.red() > 180 && c.green() > 180 && c.blue() < 100;
-}
+bool isRed(QColor c) { return c.red() > 180 && c.green() < 100 && c.blue() < 100; }
+bool isYellow(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() < 100; }
 
 QString logText(const ProblemRecord &p) {
   return QStringLiteral("%1－%2=%3").arg(p.Left).arg(p.Right).arg(p.Result);

@@ -29,9 +29,7 @@ namespace {
 constexpr std::array<const char *, 9> kTiles{"Image86", "Image85", "Image84", "Image83", "Image82",
                                              "Image81", "Image80", "Image79", "Image78"};
 
-bool visible(const FormFixture &f, const char *name) {
-  return !f.control(name)->isHidden();
-}
+bool visible(const FormFixture &f, const char *name) { return !f.control(name)->isHidden(); }
 
 // A canvas that closes the window while a print run draws its first text, as
 // a close arriving in the middle of the run would.

@@ -38,9 +38,7 @@ CupsScheduler::CupsScheduler() {
   qunsetenv("LPDEST");
 }
 
-CupsScheduler::~CupsScheduler() {
-  stop();
-}
+CupsScheduler::~CupsScheduler() { stop(); }
 
 QString CupsScheduler::path(const QString &relative) const {
   return QDir(folder_.path()).filePath(relative);
@@ -144,9 +142,7 @@ void CupsScheduler::stop() {
   }
 }
 
-bool CupsScheduler::running() const {
-  return cupsd_.state() != QProcess::NotRunning;
-}
+bool CupsScheduler::running() const { return cupsd_.state() != QProcess::NotRunning; }
 
 CupsScheduler::Result CupsScheduler::client(const QString &program, const QStringList &arguments) {
   QProcess process;
@@ -220,9 +216,7 @@ QStringList CupsScheduler::spooledDocuments() const {
       .entryList({QStringLiteral("d*")}, QDir::Files, QDir::Name);
 }
 
-QString CupsScheduler::outputFile() const {
-  return path(QStringLiteral("out/sheet.pdf"));
-}
+QString CupsScheduler::outputFile() const { return path(QStringLiteral("out/sheet.pdf")); }
 
 QString CupsScheduler::ppd(const QString &queue) const {
   return path(QStringLiteral("ppd/%1.ppd").arg(queue));

@@ -54,9 +54,7 @@ void setOptions(const FormFixture &f, bool nameField, bool answerSheet) {
   f.control<QCheckBox>("CheckBox13")->setChecked(answerSheet);
 }
 
-int spinValue(const FormFixture &f, const char *name) {
-  return f.control<QSpinBox>(name)->value();
-}
+int spinValue(const FormFixture &f, const char *name) { return f.control<QSpinBox>(name)->value(); }
 
 QStringList textsOf(const RecordedDocument &document) {
   QStringList texts;
@@ -100,9 +98,7 @@ bool textsOnRowLines(const RecordedDocument &document, const PrintLayout &layout
   });
 }
 
-QString number(int32_t value) {
-  return QString::number(value);
-}
+QString number(int32_t value) { return QString::number(value); }
 
 int32_t itemLeft(const PrintLayout &layout, int32_t n, int32_t indent) {
   return (n - 1) % layout.Columns * layout.ColumnPitch + indent;

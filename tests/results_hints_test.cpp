@@ -24,13 +24,9 @@ constexpr std::array<const char *, 11> kKeyButtons{"Button17", "Button18", "Butt
                                                    "Button21", "Button22", "Button23", "Button24",
                                                    "Button25", "Button26", "Button28"};
 
-bool visible(const FormFixture &f, const char *name) {
-  return !f.control(name)->isHidden();
-}
+bool visible(const FormFixture &f, const char *name) { return !f.control(name)->isHidden(); }
 
-QString text(const FormFixture &f, const char *edit) {
-  return f.control<QLineEdit>(edit)->text();
-}
+QString text(const FormFixture &f, const char *edit) { return f.control<QLineEdit>(edit)->text(); }
 
 // Answers the problem on screen right, after `mistakes` wrong digits that are
 // each erased again.

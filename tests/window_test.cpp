@@ -21,9 +21,7 @@
 
 namespace {
 
-QString utf8(const char *text) {
-  return QString::fromUtf8(text);
-}
+QString utf8(const char *text) { return QString::fromUtf8(text); }
 
 const char *kindClass(ControlKind kind) {
   switch (kind) {

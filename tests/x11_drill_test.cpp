@@ -88,12 +88,8 @@ int countPixels(const QImage &screen, const QRect &area, const std::function<boo
   return count;
 }
 
-bool isWhite(QRgb c) {
-  return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200;
-}
-bool isYellow(QRgb c) {
-  return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 80;
-}
+bool isWhite(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200; }
+bool isYellow(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 80; }
 
 struct Finished {
   bool ok = false;

@@ -196,13 +196,9 @@ bool isWindowGreen(const QColor &c) {
   return c.red() < 30 && c.blue() < 30 && c.green() > 110 && c.green() < 146;
 }
 
-bool isGreen(const QColor &c) {
-  return c.green() > c.red() + 40 && c.green() > c.blue() + 40;
-}
+bool isGreen(const QColor &c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; }
 
-bool isYellow(const QColor &c) {
-  return c.red() > 190 && c.green() > 160 && c.blue() < 110;
-}
+bool isYellow(const QColor &c) { return c.red() > 190 && c.green() > 160 && c.blue() < 110; }
 
 double saturation(const QImage &image, const QRect &rect) {
   double total = 0;

@@ -54,12 +54,8 @@ void TForm1::BitBtn1Click(QObject *Sender) {
   DrillState &drill = state_->drill;
   startRunFrame();
   drill.CurrentIndex = 0;
-  hideControls({Edit2, Edit3,
-                          Edit4, Edit5,
-                          Edit6, Edit7,
-                          Label14, Label15,
-                          Label16, Label17,
-                          Label19, Label22});
+  hideControls({Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Label14, Label15, Label16, Label17,
+                Label19, Label22});
   Button5Click(Sender);
   repeatShuffledBlock(state_->bank, *services_.random);
   drill.RunLength = runLengthForItem(RadioGroup1->itemIndex());
@@ -78,11 +74,7 @@ void TForm1::startDivisionRun(void (TForm1::*fill)(QObject *), void (TForm1::*sh
                               QObject *Sender) {
   DrillState &drill = state_->drill;
   startRunFrame();
-  hideControls({Edit2, Edit3,
-                          Edit4, Edit5,
-                          Edit6, Label14,
-                          Label15, Label16,
-                          Label17, Label19});
+  hideControls({Edit2, Edit3, Edit4, Edit5, Edit6, Label14, Label15, Label16, Label17, Label19});
   (this->*fill)(Sender);
   (this->*shuffle)(Sender);
   if (fill == &TForm1::Button14Click)

@@ -29,12 +29,8 @@ PrintLayout standardLayout() {
   return layout;
 }
 
-int32_t originX(int32_t n) {
-  return ((n - 1) % 4) * 1200;
-}
-int32_t originY(int32_t n) {
-  return ((n - 1) / 4) * 299 + 340;
-}
+int32_t originX(int32_t n) { return ((n - 1) % 4) * 1200; }
+int32_t originY(int32_t n) { return ((n - 1) / 4) * 299 + 340; }
 
 const std::string kNumbers(kNumberTypeface);
 const std::string kSigns(kSignTypeface);

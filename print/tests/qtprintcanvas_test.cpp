@@ -52,9 +52,7 @@ void verifyOnePage(const QString &file) {
 }
 
 // The page's text layer, or a null string without pdftotext.
-QString pageText(const QString &file) {
-  return popplerOutput("pdftotext", {file, "-"});
-}
+QString pageText(const QString &file) { return popplerOutput("pdftotext", {file, "-"}); }
 
 int cellHeight(const QFont &font, QPrinter &printer) {
   const QFontMetrics metrics(font, &printer);

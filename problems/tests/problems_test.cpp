@@ -156,7 +156,8 @@ private Q_SLOTS:
         QVERIFY2(r.Result % 10 < (r.Left * r.Right) % 10, qPrintable(QString::number(slot)));
     }
     QCOMPARE(entries.size(), std::size_t(100));
-    QCOMPARE(divisors, (std::map<int32_t, int>{{3, 3}, {4, 4}, {6, 12}, {7, 22}, {8, 23}, {9, 36}}));
+    QCOMPARE(divisors,
+             (std::map<int32_t, int>{{3, 3}, {4, 4}, {6, 12}, {7, 22}, {8, 23}, {9, 36}}));
   }
 
   void shuffleShouldKeepTheRecordsAndTheMarks() {

@@ -13,12 +13,8 @@ constexpr int kRecentEvents = 12;
 
 } // namespace
 
-void noteEventNumber(int64_t number) {
-  gEventNumber.store(number, std::memory_order_relaxed);
-}
-int64_t notedEventNumber() {
-  return gEventNumber.load(std::memory_order_relaxed);
-}
+void noteEventNumber(int64_t number) { gEventNumber.store(number, std::memory_order_relaxed); }
+int64_t notedEventNumber() { return gEventNumber.load(std::memory_order_relaxed); }
 
 std::optional<EventFailure> runEvents(FormFixture &fixture, EventSource &source, int64_t limit,
                                       int64_t *performed) {

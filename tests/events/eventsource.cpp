@@ -6,9 +6,7 @@ uint32_t SeededEventSource::pick(uint32_t bound) {
   return std::uniform_int_distribution<uint32_t>(0, bound - 1)(engine_);
 }
 
-uint32_t ByteEventSource::nextByte() {
-  return next_ < bytes_.size() ? bytes_[next_++] : 0u;
-}
+uint32_t ByteEventSource::nextByte() { return next_ < bytes_.size() ? bytes_[next_++] : 0u; }
 
 uint32_t ByteEventSource::pick(uint32_t bound) {
   if (bound <= 1)

@@ -58,8 +58,6 @@ void checkShuffled(const char *table, int32_t count, const SlotTable<N> &actual,
     setNumbers(expected.at(slot), actual.at(slot), withRemainder);
 }
 
-inline void show(WindowSnapshot &m, std::size_t shown, bool visible) {
-  m.shown[shown] = visible;
-}
+inline void show(WindowSnapshot &m, std::size_t shown, bool visible) { m.shown[shown] = visible; }
 
 } // namespace model

@@ -68,15 +68,9 @@ consteval std::size_t indexOf(const std::array<std::string_view, N> &names, std:
   throw "not a control of the snapshot";
 }
 
-consteval std::size_t pictureOf(std::string_view name) {
-  return indexOf(kSnapshotPictures, name);
-}
-consteval std::size_t shownOf(std::string_view name) {
-  return indexOf(kSnapshotShown, name);
-}
-consteval std::size_t textOf(std::string_view name) {
-  return indexOf(kSnapshotTexts, name);
-}
+consteval std::size_t pictureOf(std::string_view name) { return indexOf(kSnapshotPictures, name); }
+consteval std::size_t shownOf(std::string_view name) { return indexOf(kSnapshotShown, name); }
+consteval std::size_t textOf(std::string_view name) { return indexOf(kSnapshotTexts, name); }
 
 // Key k (0..9 the digits, 10 erase) in kSnapshotPictures and kSnapshotKeypad.
 constexpr std::size_t kFirstKeyPicture = 6;

@@ -63,14 +63,8 @@ std::optional<PrintablePage> PdfPrinter::printablePage(QString &) {
   return ::printablePage(printer_);
 }
 
-PrintCanvas &PdfPrinter::canvas() {
-  return *canvas_;
-}
+PrintCanvas &PdfPrinter::canvas() { return *canvas_; }
 
-void PdfPrinter::openSetupDialog(QWidget *) {
-  ++setupDialogs;
-}
+void PdfPrinter::openSetupDialog(QWidget *) { ++setupDialogs; }
 
-QStringList PdfPrinter::files() const {
-  return canvas_->written();
-}
+QStringList PdfPrinter::files() const { return canvas_->written(); }
