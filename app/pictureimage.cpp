@@ -66,10 +66,9 @@ void PictureImage::paintEvent(QPaintEvent *) {
 }
 
 void PictureImage::mousePressEvent(QMouseEvent *event) {
-  if (event->button() == Qt::LeftButton) {
-    leftDown_ = true;
+  buttonsDown_ |= event->button();
+  if (event->button() == Qt::LeftButton)
     clickArmed_ = true;
-  }
   Q_EMIT mouseDown();
 }
 
@@ -77,18 +76,17 @@ void PictureImage::mouseDoubleClickEvent(QMouseEvent *event) {
   // The second press of a double-click: Qt delivers it either as this event
   // alone or as a press followed by this event. Either way it is reported as
   // one press whose release is no click.
-  if (event->button() != Qt::LeftButton)
-    return;
-  if (!leftDown_) {
-    leftDown_ = true;
+  if (!(buttonsDown_ & event->button())) {
+    buttonsDown_ |= event->button();
     Q_EMIT mouseDown();
   }
-  clickArmed_ = false;
+  if (event->button() == Qt::LeftButton)
+    clickArmed_ = false;
 }
 
 void PictureImage::mouseReleaseEvent(QMouseEvent *event) {
+  buttonsDown_ &= ~event->button();
   if (event->button() == Qt::LeftButton) {
-    leftDown_ = false;
     const bool click = clickArmed_ && rect().contains(event->position().toPoint());
     clickArmed_ = false;
     if (click)

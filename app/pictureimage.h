@@ -55,6 +55,6 @@ private:
   QString description_;
   bool fixedName_ = false;
   bool stretch_ = false;
-  bool leftDown_ = false;
+  Qt::MouseButtons buttonsDown_;
   bool clickArmed_ = false;
 };

@@ -205,6 +205,11 @@ private Q_SLOTS:
     f.doubleClick(key);
     QCOMPARE(events, QStringList({"down", "click", "up", "down", "up"}));
 
+    // Every press is reported, whichever button gives the double-click.
+    events.clear();
+    QTest::mouseDClick(f.form->windowHandle(), Qt::RightButton, {}, f.centreOf(key));
+    QCOMPARE(events, QStringList({"down", "up", "down", "up"}));
+
     events.clear();
     key->setEnabled(false);
     f.click(key);
