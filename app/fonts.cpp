@@ -19,6 +19,9 @@ QFont fontFor(const FontDef &font, const FontDef &windowFont) {
   // font is merged in for missing ones: that spares looking up fallback fonts
   // for every typeface and script the window's texts use.
   result.setStyleStrategy(QFont::NoFontMerging);
+  // The Japanese font's hinting instructions cost more to run than drawing
+  // its glyphs; smoothed outlines read as well at the window's sizes.
+  result.setHintingPreference(QFont::PreferNoHinting);
   return result;
 }
 
