@@ -1,14 +1,13 @@
 #include "fonts.h"
 
+#include "printtypefaces.h"
+
 #include <QStringList>
 
 void installFontSubstitutions() {
   QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
                              {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-  QFont::insertSubstitutions(QStringLiteral("MSゴシック"),
-                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
-  QFont::insertSubstitutions(QStringLiteral("FC数字書体05"),
-                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+  installPrintTypefaces();
 }
 
 QFont fontFor(const FontDef &font, const FontDef &windowFont) {

@@ -26,6 +26,7 @@
 #include <memory>
 
 class PictureShelf;
+struct WorksheetPreset;
 class WindowSurface;
 
 class TForm1 : public QWidget, protected Form1Fields {
@@ -153,7 +154,8 @@ private:
   ProblemRecord *problemOnScreen();
   // Printing.
   bool layOutPage();
-  void setPresetGrid(int rows, int charsAcross);
+  void setPresetGrid(const WorksheetPreset &preset);
+  void runPreset(const WorksheetPreset &preset, QObject *Sender);
   [[nodiscard]] PrintOptions printOptions() const;
   void reportPrintOutcome(PrintOutcome outcome);
 

@@ -28,8 +28,11 @@ public:
   // Draws UTF-8 text with the top-left corner of its cell at (x, y).
   virtual void text(int32_t x, int32_t y, std::string_view utf8) = 0;
   virtual void moveTo(int32_t x, int32_t y) = 0;
-  // A solid black line, one device pixel wide, from the current point.
+  // A solid black line in the line width, from the current point.
   virtual void lineTo(int32_t x, int32_t y) = 0;
-  // Outlined black one device pixel wide, filled white.
+  // Outlined black in the line width, filled white.
   virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
+  // Width of lines and outlines in device pixels; 1 at the start of every
+  // document. The print runs keep it; other sheets draw heavier rules.
+  virtual void setLineWidth(int32_t pixels) = 0;
 };

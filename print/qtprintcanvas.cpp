@@ -4,8 +4,8 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPen>
-#include <QPrinter>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -28,7 +28,10 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
-QtPrintCanvas::QtPrintCanvas(QPrinter &printer) : printer_(printer) { applyFont(); }
+QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice &device, Documents documents)
+    : device_(device), documents_(documents) {
+  applyFont();
+}
 
 QtPrintCanvas::~QtPrintCanvas() {
   if (painter_.isActive())
@@ -36,18 +39,46 @@ QtPrintCanvas::~QtPrintCanvas() {
 }
 
 bool QtPrintCanvas::beginDocument() {
-  if (painter_.isActive() || !painter_.begin(&printer_))
+  if (documents_ == Documents::PagesOfOneFile && painter_.isActive()) {
+    if (pageOpen_ || !device_.newPage())
+      return false;
+  } else if (painter_.isActive() || !painter_.begin(&device_)) {
     return false;
+  }
+  pageOpen_ = true;
   // begin() resets the painter; the font carries over from the last job.
   painter_.setFont(font_);
-  painter_.setPen(QPen(QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  lineWidth_ = 1;
+  applyPen();
   painter_.setBrush(Qt::white);
   painter_.setRenderHint(QPainter::Antialiasing, false);
   current_ = QPoint();
   return true;
 }
 
-bool QtPrintCanvas::endDocument() { return painter_.isActive() && painter_.end(); }
+bool QtPrintCanvas::endDocument() {
+  const bool wasOpen = pageOpen_ && painter_.isActive();
+  pageOpen_ = false;
+  if (documents_ == Documents::PagesOfOneFile)
+    return wasOpen;
+  return wasOpen && painter_.end();
+}
+
+bool QtPrintCanvas::finish() {
+  pageOpen_ = false;
+  return !painter_.isActive() || painter_.end();
+}
+
+void QtPrintCanvas::setLineWidth(int32_t pixels) {
+  lineWidth_ = std::clamp(pixels, 1, kLargestPixelSize);
+  applyPen();
+}
+
+void QtPrintCanvas::applyPen() {
+  if (painter_.isActive())
+    painter_.setPen(
+        QPen(QBrush(Qt::black), lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+}
 
 void QtPrintCanvas::setTypeface(std::string_view name) {
   font_.setFamily(fromUtf8(name));
@@ -66,12 +97,12 @@ void QtPrintCanvas::setPointSize(int32_t points) {
   applyFont();
 }
 
-int32_t QtPrintCanvas::verticalDpi() const { return printer_.logicalDpiY(); }
+int32_t QtPrintCanvas::verticalDpi() const { return device_.logicalDpiY(); }
 
 void QtPrintCanvas::text(int32_t x, int32_t y, std::string_view utf8) {
   if (!painter_.isActive())
     return;
-  const int ascent = QFontMetrics(font_, &printer_).ascent();
+  const int ascent = QFontMetrics(font_, &device_).ascent();
   painter_.drawText(QPoint(x, clampToInt32(int64_t{y} + ascent)), fromUtf8(utf8));
 }
 
@@ -112,7 +143,7 @@ int QtPrintCanvas::pixelSizeForCell(int32_t cellHeight) const {
     return 1;
   QFont probe = font_;
   probe.setPixelSize(kProbePixelSize);
-  const QFontMetricsF metrics(probe, &printer_);
+  const QFontMetricsF metrics(probe, &device_);
   const double probeCell = metrics.ascent() + metrics.descent();
   if (probeCell <= 0)
     return boundedPixelSize(cellHeight);
@@ -123,7 +154,7 @@ int QtPrintCanvas::pixelSizeForCell(int32_t cellHeight) const {
   for (int size = std::max(1, estimate - 2); size <= std::min(kLargestPixelSize, estimate + 2);
        ++size) {
     probe.setPixelSize(size);
-    const QFontMetrics sized(probe, &printer_);
+    const QFontMetrics sized(probe, &device_);
     const int64_t error = std::abs(int64_t{sized.ascent()} + sized.descent() - cellHeight);
     if (bestError < 0 || error < bestError) {
       best = size;

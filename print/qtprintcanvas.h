@@ -6,14 +6,18 @@
 #include <QPainter>
 #include <QPoint>
 
-class QPrinter;
+class QPagedPaintDevice;
 
-// Draws on a printer the caller owns: each document is one print job, painted
-// in device pixels from the top-left corner of the printable area. The font
-// (typeface and size) carries over from one job to the next.
+// Draws on a printer or PDF writer the caller owns, in device pixels from the
+// top-left corner of the printable area. Either each document is one print
+// job, or (PagesOfOneFile) each document is the next page of one file, which
+// finish() closes. The font (typeface and size) carries over from one
+// document to the next.
 class QtPrintCanvas final : public PrintCanvas {
 public:
-  explicit QtPrintCanvas(QPrinter &printer);
+  enum class Documents { OneJobEach, PagesOfOneFile };
+
+  explicit QtPrintCanvas(QPagedPaintDevice &device, Documents documents = Documents::OneJobEach);
   ~QtPrintCanvas() override;
   QtPrintCanvas(const QtPrintCanvas &) = delete;
   QtPrintCanvas &operator=(const QtPrintCanvas &) = delete;
@@ -30,6 +34,11 @@ public:
   void moveTo(int32_t x, int32_t y) override;
   void lineTo(int32_t x, int32_t y) override;
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+  void setLineWidth(int32_t pixels) override;
+
+  // Ends the file of a PagesOfOneFile canvas; false when it could not be
+  // written out. A canvas that drew nothing has nothing to end.
+  bool finish();
 
   // The font text is drawn in, sized in device pixels.
   [[nodiscard]] QFont font() const { return font_; }
@@ -38,9 +47,13 @@ private:
   enum class SizeUnit { CellPixels, Points };
 
   void applyFont();
+  void applyPen();
   [[nodiscard]] int pixelSizeForCell(int32_t cellHeight) const;
 
-  QPrinter &printer_;
+  QPagedPaintDevice &device_;
+  Documents documents_;
+  bool pageOpen_ = false;
+  int32_t lineWidth_ = 1;
   QPainter painter_;
   QFont font_;
   SizeUnit sizeUnit_ = SizeUnit::Points;

@@ -32,7 +32,7 @@ std::vector<RecordedRectangle> RecordedDocument::rectangles() const {
   std::vector<RecordedRectangle> result;
   for (const CanvasOperation &op : operations)
     if (op.kind == Kind::Rectangle)
-      result.push_back({op.x1, op.y1, op.x2, op.y2});
+      result.push_back({op.x1, op.y1, op.x2, op.y2, op.lineWidth});
   return result;
 }
 
@@ -59,6 +59,7 @@ bool RecordingCanvas::beginDocument() {
   if (beginAttempts_ == refusedBegin_)
     return false;
   documents_.emplace_back();
+  lineWidth_ = 1;
   return true;
 }
 
@@ -105,6 +106,12 @@ void RecordingCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) 
   record(operation(Kind::Rectangle, x1, y1, x2, y2), "rectangle");
 }
 
+void RecordingCanvas::setLineWidth(int32_t pixels) {
+  if (documentOpen())
+    lineWidth_ = pixels;
+  record(operation(Kind::SetLineWidth, pixels), "setLineWidth");
+}
+
 void RecordingCanvas::record(CanvasOperation op, const char *call) {
   if (!documentOpen()) {
     misuses_.push_back(std::string(call) + " with no document open");
@@ -112,5 +119,6 @@ void RecordingCanvas::record(CanvasOperation op, const char *call) {
   }
   op.typeface = typeface_;
   op.size = size_;
+  op.lineWidth = lineWidth_;
   documents_.back().operations.push_back(std::move(op));
 }

@@ -19,10 +19,19 @@ struct FontSize {
 
 // One call on the canvas inside a document, with the font in effect after it.
 struct CanvasOperation {
-  enum class Kind { SetTypeface, SetCellHeight, SetPointSize, Text, MoveTo, LineTo, Rectangle };
+  enum class Kind {
+    SetTypeface,
+    SetCellHeight,
+    SetPointSize,
+    Text,
+    MoveTo,
+    LineTo,
+    Rectangle,
+    SetLineWidth
+  };
   Kind kind = Kind::Text;
   // Positions for drawing (x2, y2 only for rectangles); x1 holds the value
-  // of SetCellHeight and SetPointSize.
+  // of SetCellHeight, SetPointSize and SetLineWidth.
   int32_t x1 = 0;
   int32_t y1 = 0;
   int32_t x2 = 0;
@@ -30,6 +39,7 @@ struct CanvasOperation {
   std::string text; // the text drawn, or the typeface named
   std::string typeface;
   FontSize size;
+  int32_t lineWidth = 1; // in effect for this operation
 };
 
 struct RecordedText {
@@ -46,6 +56,7 @@ struct RecordedRectangle {
   int32_t y1 = 0;
   int32_t x2 = 0;
   int32_t y2 = 0;
+  int32_t lineWidth = 1;
   friend bool operator==(const RecordedRectangle &, const RecordedRectangle &) = default;
 };
 
@@ -95,6 +106,7 @@ public:
   void moveTo(int32_t x, int32_t y) override;
   void lineTo(int32_t x, int32_t y) override;
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+  void setLineWidth(int32_t pixels) override;
 
 private:
   void record(CanvasOperation op, const char *call);
@@ -106,6 +118,7 @@ private:
   int32_t endAttempts_ = 0;
   std::string typeface_;
   FontSize size_;
+  int32_t lineWidth_ = 1;
   std::vector<RecordedDocument> documents_;
   std::vector<std::string> misuses_;
 };

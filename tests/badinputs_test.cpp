@@ -53,6 +53,7 @@ public:
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
     recording.rectangle(x1, y1, x2, y2);
   }
+  void setLineWidth(int32_t pixels) override { recording.setLineWidth(pixels); }
 
   RecordingCanvas recording;
   QWidget *window = nullptr;

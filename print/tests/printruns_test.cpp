@@ -596,6 +596,7 @@ private Q_SLOTS:
       void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
         recorder.rectangle(x1, y1, x2, y2);
       }
+      void setLineWidth(int32_t pixels) override { recorder.setLineWidth(pixels); }
 
     private:
       int texts_ = 0;

@@ -1,11 +1,11 @@
 // Worksheet printing: the layout from the spin edits and the printer's page,
 // the printer set-up, the three print runs and the four presets.
 
-#include "generators.h"
 #include "printerservice.h"
 #include "printlayout.h"
 #include "printruns.h"
 #include "tform1.h"
+#include "worksheetpresets.h"
 
 #include <QCheckBox>
 #include <QSpinBox>
@@ -91,47 +91,33 @@ void TForm1::Button15Click(QObject *) {
 
 // Sets the preset's grid through the spin edits, whose change handlers copy
 // the counts; the character places pass through 1 on their way.
-void TForm1::setPresetGrid(int rows, int charsAcross) {
-  SpinEdit1->setValue(rows);
-  SpinEdit2->setValue(4);
+void TForm1::setPresetGrid(const WorksheetPreset &preset) {
+  SpinEdit1->setValue(preset.rows);
+  SpinEdit2->setValue(preset.columns);
   SpinEdit4->setValue(1);
-  SpinEdit4->setValue(charsAcross);
+  SpinEdit4->setValue(preset.charsAcross);
 }
 
-void TForm1::Button4Click(QObject *Sender) {
-  // The times table, each fact once, so that the sheet asks for real
-  // missing factors.
-  state_->PrintCount = 81;
-  generateTimesTable(state_->bank);
-  Button6Click(Sender);
-  setPresetGrid(21, 6);
-  if (layOutPage())
+void TForm1::runPreset(const WorksheetPreset &preset, QObject *Sender) {
+  state_->PrintCount = preset.printCount;
+  fillPresetTable(preset, state_->bank, *services_.random);
+  setPresetGrid(preset);
+  if (!layOutPage())
+    return;
+  switch (preset.run) {
+  case PresetRun::Multiplication:
     Button2Click(Sender);
-}
-
-void TForm1::Button9Click(QObject *Sender) {
-  state_->PrintCount = 90;
-  Button27Click(Sender);
-  Button6Click(Sender);
-  setPresetGrid(22, 7);
-  if (layOutPage())
+    break;
+  case PresetRun::Division:
     Button11Click(Sender);
-}
-
-void TForm1::Button7Click(QObject *Sender) {
-  state_->PrintCount = 100;
-  Button13Click(Sender);
-  Button6Click(Sender);
-  setPresetGrid(25, 8);
-  if (layOutPage())
-    Button11Click(Sender);
-}
-
-void TForm1::Button10Click(QObject *Sender) {
-  state_->PrintCount = 100;
-  Button14Click(Sender);
-  Button16Click(Sender);
-  setPresetGrid(25, 8);
-  if (layOutPage())
+    break;
+  case PresetRun::HardDivision:
     Button15Click(Sender);
+    break;
+  }
 }
+
+void TForm1::Button4Click(QObject *Sender) { runPreset(kWorksheetPresets[0], Sender); }
+void TForm1::Button9Click(QObject *Sender) { runPreset(kWorksheetPresets[1], Sender); }
+void TForm1::Button7Click(QObject *Sender) { runPreset(kWorksheetPresets[2], Sender); }
+void TForm1::Button10Click(QObject *Sender) { runPreset(kWorksheetPresets[3], Sender); }

@@ -38,6 +38,7 @@ public:
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
     canvas_.rectangle(x1, y1, x2, y2);
   }
+  void setLineWidth(int32_t pixels) override { canvas_.setLineWidth(pixels); }
 
   [[nodiscard]] const QStringList &written() const { return written_; }
 
