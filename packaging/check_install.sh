@@ -2,7 +2,9 @@
 # Installs a build into a staging folder and checks what a desktop needs of
 # it: the program, a valid desktop entry that starts it with its icon, that
 # icon at every size of the hicolor theme, and valid AppStream metainfo that
-# names the desktop entry.
+# names the desktop entry; the worksheet program (when the build has it) and
+# its valid metainfo that names it; the licence both metainfos declare, and
+# the copyright file that states it.
 # Usage: check_install.sh <build folder> <staging folder>
 set -euo pipefail
 build=$1
@@ -43,4 +45,25 @@ done
 grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $(basename "$desktop")"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo is not $id"
-echo "installed: the program, its desktop entry, icons and metainfo are in place and valid"
+
+worksheets_id=io.github.numeriko.Worksheets
+worksheets_metainfo=$stage/share/metainfo/$worksheets_id.metainfo.xml
+[[ -f $worksheets_metainfo ]] || fail "no metainfo at $worksheets_metainfo"
+appstreamcli validate --no-net "$worksheets_metainfo" || fail "appstreamcli rejects $worksheets_metainfo"
+grep -q "<id>$worksheets_id</id>" "$worksheets_metainfo" || fail "the worksheet metainfo is not $worksheets_id"
+grep -q "<binary>numeriko-worksheets</binary>" "$worksheets_metainfo" ||
+  fail "the worksheet metainfo does not name the numeriko-worksheets program"
+# The program is built in a later step than its metainfo is installed.
+if [[ -e $build/worksheets/numeriko-worksheets ]]; then
+  [[ -f $stage/bin/numeriko-worksheets && -x $stage/bin/numeriko-worksheets ]] ||
+    fail "numeriko-worksheets is not an installed program"
+fi
+
+for file in "$metainfo" "$worksheets_metainfo"; do
+  grep -q "<project_license>GPL-3.0-or-later</project_license>" "$file" ||
+    fail "$file does not declare GPL-3.0-or-later"
+done
+copyright=$stage/share/doc/numeriko/copyright
+[[ -f $copyright ]] || fail "no copyright file at $copyright"
+grep -q "^License: GPL-3+$" "$copyright" || fail "$copyright does not name GPL-3+"
+echo "installed: the programs, the desktop entry, icons, metainfos and copyright file are in place and valid"

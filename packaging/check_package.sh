@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build and checks it: its name, that it
 # declares the libraries and the font the program needs, and that it holds
-# the installed files under /usr.
+# the installed files under /usr, the copyright file among them.
 # Usage: check_package.sh <build>/CPackConfig.cmake <output folder>
 set -euo pipefail
 config=$1
 out=$2
+build=$(dirname "$config")
 
 fail() {
   echo "FAIL: $*" >&2
@@ -29,11 +30,18 @@ for needed in libqt6widgets6 libqt6printsupport6 libqt6gui6 libjpeg62-turbo font
 done
 
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/numeriko \
-  ./usr/share/applications/io.github.numeriko.Numeriko.desktop \
-  ./usr/share/metainfo/io.github.numeriko.Numeriko.metainfo.xml \
-  ./usr/share/icons/hicolor/16x16/apps/io.github.numeriko.Numeriko.png \
-  ./usr/share/icons/hicolor/256x256/apps/io.github.numeriko.Numeriko.png; do
+paths=(./usr/bin/numeriko
+  ./usr/share/applications/io.github.numeriko.Numeriko.desktop
+  ./usr/share/metainfo/io.github.numeriko.Numeriko.metainfo.xml
+  ./usr/share/metainfo/io.github.numeriko.Worksheets.metainfo.xml
+  ./usr/share/icons/hicolor/16x16/apps/io.github.numeriko.Numeriko.png
+  ./usr/share/icons/hicolor/256x256/apps/io.github.numeriko.Numeriko.png
+  ./usr/share/doc/numeriko/copyright)
+# The worksheet program is built in a later step than its metainfo is packaged.
+if [[ -e $build/worksheets/numeriko-worksheets ]]; then
+  paths+=(./usr/bin/numeriko-worksheets)
+fi
+for path in "${paths[@]}"; do
   grep -q " $path\$" <<< "$contents" || fail "the package does not hold $path"
 done
 echo "package: $deb"
