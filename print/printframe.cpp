@@ -36,6 +36,8 @@ int64_t roundedPoints(int32_t pixels, int32_t dpi) {
   return twice >= 0 ? (twice + dpi) / (2 * int64_t{dpi}) : (twice - dpi) / (2 * int64_t{dpi});
 }
 
+} // namespace
+
 void drawNameField(PrintCanvas &canvas, PrintLayout &layout) {
   layout.CursorX = layout.PageWidth / 3;
   layout.CursorY = layout.FontHeight / 2;
@@ -46,8 +48,6 @@ void drawNameField(PrintCanvas &canvas, PrintLayout &layout) {
   layout.CursorY = layout.FontHeight / 2;
   canvas.text(layout.CursorX, layout.CursorY, "）");
 }
-
-} // namespace
 
 void applyItemFontHeight(PrintCanvas &canvas, const PrintLayout &layout) {
   canvas.setCellHeight(layout.FontHeight);

@@ -15,6 +15,10 @@ inline constexpr int32_t kMaxItemPoints = 20;
 // less leaves the cell height alone.
 void applyItemFontHeight(PrintCanvas &canvas, const PrintLayout &layout);
 
+// "名前（" at a third of the page's width and "）" near its right edge, in the
+// top margin, moving the layout's cursor.
+void drawNameField(PrintCanvas &canvas, PrintLayout &layout);
+
 // What every run shares: the problem sheet (name field, item font, problem
 // items 1..itemCount) and, when asked for, the answer sheet (answer items).
 PrintOutcome printSheets(PrintCanvas &canvas, PrintLayout &layout, int32_t itemCount,

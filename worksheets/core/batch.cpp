@@ -1,0 +1,53 @@
+#include "batch.h"
+
+#include "ownsheet.h"
+#include "presetsheet.h"
+#include "seededrandom.h"
+#include "sheetgenerator.h"
+
+std::vector<BatchPart> batchParts(const ResolvedJob &job) {
+  std::vector<BatchPart> parts;
+  const auto label = [&](int32_t sheet, bool answers) {
+    return SheetLabel{sheet, job.sheets, sheetSeed(job.seed, sheet), answers};
+  };
+  for (int32_t sheet = 1; sheet <= job.sheets; ++sheet) {
+    for (int32_t copy = 1; copy <= job.copies; ++copy)
+      parts.push_back({label(sheet, false), copy});
+    if (job.answers && !job.answersAtEnd)
+      parts.push_back({label(sheet, true), 1});
+  }
+  if (job.answers && job.answersAtEnd)
+    for (int32_t sheet = 1; sheet <= job.sheets; ++sheet)
+      parts.push_back({label(sheet, true), 1});
+  return parts;
+}
+
+int64_t batchPages(const ResolvedJob &job) {
+  const int64_t perSheet = job.sheet.preset ? 1 : ownSheetPages(job.sheet);
+  return perSheet * job.sheets * (job.copies + (job.answers ? 1 : 0));
+}
+
+BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas, PrintableArea page,
+                        const std::function<bool(int64_t, int64_t)> &progress) {
+  const std::vector<BatchPart> parts = batchParts(job);
+  const std::vector<FactSpace> spaces = factSpaces(job.sheet);
+  const auto total = static_cast<int64_t>(parts.size());
+  int64_t done = 0;
+  for (const BatchPart &part : parts) {
+    bool printed = false;
+    if (job.sheet.preset) {
+      printed = drawPresetSheet(canvas, job.sheet, part.label, page);
+    } else {
+      // Every part draws its sheet afresh from the sheet's seed, so copies
+      // and answer sheets match the problem sheet wherever they are printed.
+      SeededRandom random(part.label.seed);
+      printed = drawOwnSheet(canvas, job.sheet, generateSheet(spaces, job.sheet.count, random),
+                             part.label, page);
+    }
+    if (!printed)
+      return BatchOutcome::PageRefused;
+    if (progress && !progress(++done, total))
+      return BatchOutcome::Cancelled;
+  }
+  return BatchOutcome::Printed;
+}

@@ -1,0 +1,215 @@
+#include "factspace.h"
+
+#include "seededrandom.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+int64_t ceilDiv(int64_t a, int64_t b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+
+// Whether adding a and b carries in some column (a column's digits add to
+// 10 or more; without one, no column ever receives a carry).
+bool carries(int64_t a, int64_t b) {
+  for (; a > 0 || b > 0; a /= 10, b /= 10)
+    if (a % 10 + b % 10 >= 10)
+      return true;
+  return false;
+}
+
+// Whether a - b (a >= b) borrows in some column.
+bool borrows(int64_t a, int64_t b) {
+  for (; b > 0; a /= 10, b /= 10)
+    if (a % 10 < b % 10)
+      return true;
+  return false;
+}
+
+bool wanted(Carry carry, bool happens) {
+  return carry == Carry::Any || (carry == Carry::With) == happens;
+}
+
+// A fact's key in a set: both operands stay below 10,000.
+uint64_t keyOf(int64_t outer, int64_t inner) {
+  return static_cast<uint64_t>(outer) << 20 | static_cast<uint64_t>(inner);
+}
+
+constexpr int kProbeDraws = 4096;
+
+} // namespace
+
+FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
+  const NumberRange &f = plan.first;
+  const NumberRange &s = plan.second;
+  const NumberRange &r = plan.result;
+  auto addRow = [&](int64_t outer, int64_t low, int64_t high) {
+    if (low > high)
+      return;
+    rows_.push_back({outer, low, high});
+    total_ += high - low + 1;
+    ends_.push_back(total_);
+  };
+  switch (plan.kind) {
+  case SheetKind::Add:
+  case SheetKind::MissingAddend:
+    for (int64_t a = f.low; a <= f.high; ++a)
+      addRow(a, std::max(s.low, r.low - a), std::min(s.high, r.high - a));
+    break;
+  case SheetKind::Subtract:
+    for (int64_t a = f.low; a <= f.high; ++a)
+      addRow(a, std::max(s.low, a - r.high), std::min({s.high, a - r.low, a}));
+    break;
+  case SheetKind::Multiply:
+  case SheetKind::MissingFactor:
+    for (int64_t a = f.low; a <= f.high; ++a) {
+      if (a == 0)
+        addRow(a, r.low == 0 ? s.low : 1, r.low == 0 ? s.high : 0);
+      else
+        addRow(a, std::max(s.low, ceilDiv(r.low, a)), std::min(s.high, r.high / a));
+    }
+    break;
+  case SheetKind::Divide: // divisor, then quotient
+    for (int64_t d = std::max<int64_t>(s.low, 1); d <= s.high; ++d)
+      addRow(d, std::max(r.low, ceilDiv(f.low, d)), std::min(r.high, f.high / d));
+    break;
+  case SheetKind::DivideRemainder: // divisor, then dividend
+    for (int64_t d = std::max<int64_t>(s.low, 2); d <= s.high; ++d)
+      addRow(d, std::max(f.low, d * r.low), std::min(f.high, d * r.high + d - 1));
+    break;
+  }
+
+  listed_ = total_ <= kListLimit;
+  if (!listed_)
+    return;
+  for (const Row &row : rows_)
+    for (int64_t inner = row.low; inner <= row.high; ++inner)
+      if (passes(row.outer, inner))
+        facts_.push_back(item(row.outer, inner));
+}
+
+bool FactSpace::passes(int64_t outer, int64_t inner) const {
+  switch (plan_.kind) {
+  case SheetKind::Add:
+  case SheetKind::MissingAddend:
+    return wanted(plan_.carry, carries(outer, inner));
+  case SheetKind::Subtract:
+    return wanted(plan_.carry, borrows(outer, inner));
+  case SheetKind::DivideRemainder:
+    return inner % outer != 0;
+  case SheetKind::Multiply:
+  case SheetKind::MissingFactor:
+  case SheetKind::Divide:
+    break;
+  }
+  return true;
+}
+
+SheetItem FactSpace::item(int64_t outer, int64_t inner) const {
+  const auto a = static_cast<int32_t>(outer);
+  const auto b = static_cast<int32_t>(inner);
+  switch (plan_.kind) {
+  case SheetKind::Add:
+  case SheetKind::MissingAddend:
+    return {plan_.kind, a, b, a + b, 0, Blank::Result};
+  case SheetKind::Subtract:
+    return {plan_.kind, a, b, a - b, 0, Blank::Result};
+  case SheetKind::Multiply:
+  case SheetKind::MissingFactor:
+    return {plan_.kind, a, b, a * b, 0, Blank::Result};
+  case SheetKind::Divide:
+    return {plan_.kind, a * b, a, b, 0, Blank::Result};
+  case SheetKind::DivideRemainder:
+    break;
+  }
+  return {plan_.kind, b, a, b / a, b % a, Blank::Result};
+}
+
+SheetItem FactSpace::sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const {
+  const int64_t at = random.below(static_cast<int32_t>(total_));
+  const auto rowAt =
+      static_cast<std::size_t>(std::upper_bound(ends_.begin(), ends_.end(), at) - ends_.begin());
+  const Row &row = rows_[rowAt];
+  const int64_t before = rowAt == 0 ? 0 : ends_[rowAt - 1];
+  outer = row.outer;
+  inner = row.low + (at - before);
+  return item(outer, inner);
+}
+
+bool FactSpace::empty() const {
+  if (listed_)
+    return facts_.empty();
+  SeededRandom probe(1);
+  int64_t outer = 0;
+  int64_t inner = 0;
+  for (int i = 0; i < kProbeDraws; ++i) {
+    (void)sampleOne(probe, outer, inner);
+    if (passes(outer, inner))
+      return false;
+  }
+  return true;
+}
+
+std::vector<SheetItem> FactSpace::draw(int32_t count, RandomSource &random) const {
+  if (count <= 0 || total_ == 0)
+    return {};
+  return listed_ ? drawListed(count, random) : drawSampled(count, random);
+}
+
+namespace {
+
+// `count` of `pool` without repeats while it lasts; past that, whole rounds
+// of the pool and a sample of it for the rest, mixed together.
+std::vector<SheetItem> evenly(const std::vector<SheetItem> &pool, int32_t count,
+                              RandomSource &random) {
+  std::vector<SheetItem> drawn;
+  if (pool.empty())
+    return drawn;
+  const auto size = static_cast<int64_t>(pool.size());
+  drawn.reserve(static_cast<std::size_t>(count));
+  for (int64_t round = 0; round < count / size; ++round)
+    drawn.insert(drawn.end(), pool.begin(), pool.end());
+  const auto rest = static_cast<int32_t>(count % size);
+  if (rest * int64_t{4} >= size) {
+    // A partial Fisher-Yates over the pool's positions.
+    std::vector<int32_t> order(pool.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+      order[i] = static_cast<int32_t>(i);
+    for (int32_t i = 0; i < rest; ++i) {
+      const auto j = static_cast<std::size_t>(i + random.below(static_cast<int32_t>(size) - i));
+      std::swap(order[static_cast<std::size_t>(i)], order[j]);
+      drawn.push_back(pool[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]);
+    }
+  } else {
+    std::unordered_set<int32_t> taken;
+    while (static_cast<int32_t>(taken.size()) < rest) {
+      const int32_t at = random.below(static_cast<int32_t>(size));
+      if (taken.insert(at).second)
+        drawn.push_back(pool[static_cast<std::size_t>(at)]);
+    }
+  }
+  shuffleAll(drawn, random);
+  return drawn;
+}
+
+} // namespace
+
+std::vector<SheetItem> FactSpace::drawListed(int32_t count, RandomSource &random) const {
+  return evenly(facts_, count, random);
+}
+
+std::vector<SheetItem> FactSpace::drawSampled(int32_t count, RandomSource &random) const {
+  std::vector<SheetItem> found;
+  std::unordered_set<uint64_t> seen;
+  const int64_t attempts = int64_t{64} * count + kProbeDraws;
+  int64_t outer = 0;
+  int64_t inner = 0;
+  for (int64_t i = 0; i < attempts && static_cast<int32_t>(found.size()) < count; ++i) {
+    const SheetItem candidate = sampleOne(random, outer, inner);
+    if (passes(outer, inner) && seen.insert(keyOf(outer, inner)).second)
+      found.push_back(candidate);
+  }
+  if (static_cast<int32_t>(found.size()) == count)
+    return found;
+  return evenly(found, count, random);
+}

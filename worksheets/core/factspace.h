@@ -1,0 +1,65 @@
+#pragma once
+
+#include "randomsource.h"
+#include "sheetitem.h"
+#include "worksheetjob.h"
+
+#include <cstdint>
+#include <vector>
+
+// One kind of problem with its ranges settled.
+struct KindPlan {
+  SheetKind kind = SheetKind::Add;
+  NumberRange first;
+  NumberRange second;
+  NumberRange result; // 0..kNoBound when the user set none
+  Carry carry = Carry::Any;
+  friend bool operator==(const KindPlan &, const KindPlan &) = default;
+};
+
+inline constexpr int64_t kNoBound = int64_t{1} << 40;
+
+// Every fact a kind plan allows, seen as rows: for each value of one operand
+// (the outer one) the contiguous run of the other that keeps the result in
+// its range. Carrying, borrowing and a division's remainder are checked per
+// fact. Small spaces are listed in full; large ones are sampled, which stays
+// quick because the per-fact checks pass often once the rows are wide.
+class FactSpace {
+public:
+  explicit FactSpace(const KindPlan &plan);
+
+  // Facts before the per-fact checks; 0 means none fits the ranges at all.
+  [[nodiscard]] int64_t candidates() const { return total_; }
+  [[nodiscard]] bool listed() const { return listed_; }
+  // The distinct facts, when listed.
+  [[nodiscard]] const std::vector<SheetItem> &facts() const { return facts_; }
+  // Whether any fact passes; for a sampled space, looked for with a fixed
+  // number of draws of a fixed seed, so the answer is the same every time.
+  [[nodiscard]] bool empty() const;
+
+  // `count` facts, without repeats while the space has enough, otherwise
+  // every fact as often as every other (give or take one), in random order.
+  [[nodiscard]] std::vector<SheetItem> draw(int32_t count, RandomSource &random) const;
+
+  static constexpr int64_t kListLimit = int64_t{1} << 18;
+
+private:
+  struct Row {
+    int64_t outer;
+    int64_t low;
+    int64_t high;
+  };
+
+  [[nodiscard]] bool passes(int64_t outer, int64_t inner) const;
+  [[nodiscard]] SheetItem item(int64_t outer, int64_t inner) const;
+  [[nodiscard]] SheetItem sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const;
+  [[nodiscard]] std::vector<SheetItem> drawListed(int32_t count, RandomSource &random) const;
+  [[nodiscard]] std::vector<SheetItem> drawSampled(int32_t count, RandomSource &random) const;
+
+  KindPlan plan_;
+  std::vector<Row> rows_;
+  std::vector<int64_t> ends_; // running totals of the rows' sizes
+  int64_t total_ = 0;
+  bool listed_ = false;
+  std::vector<SheetItem> facts_;
+};

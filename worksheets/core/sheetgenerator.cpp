@@ -1,0 +1,30 @@
+#include "sheetgenerator.h"
+
+#include "seededrandom.h"
+
+std::vector<FactSpace> factSpaces(const SheetPlan &plan) {
+  std::vector<FactSpace> spaces;
+  spaces.reserve(plan.kinds.size());
+  for (const KindPlan &kind : plan.kinds)
+    spaces.emplace_back(kind);
+  return spaces;
+}
+
+std::vector<SheetItem> generateSheet(const std::vector<FactSpace> &spaces, int32_t count,
+                                     RandomSource &random) {
+  std::vector<SheetItem> items;
+  if (spaces.empty() || count <= 0)
+    return items;
+  const auto kinds = static_cast<int32_t>(spaces.size());
+  for (int32_t k = 0; k < kinds; ++k) {
+    const int32_t share = count / kinds + (k < count % kinds ? 1 : 0);
+    const std::vector<SheetItem> drawn = spaces[static_cast<std::size_t>(k)].draw(share, random);
+    items.insert(items.end(), drawn.begin(), drawn.end());
+  }
+  if (kinds > 1)
+    shuffleAll(items, random);
+  for (SheetItem &item : items)
+    if (item.kind == SheetKind::MissingFactor || item.kind == SheetKind::MissingAddend)
+      item.blank = random.unit() > 0.5 ? Blank::Second : Blank::First;
+  return items;
+}
