@@ -2,9 +2,13 @@
 // poppler tools read back pages, texts and fonts. Set NUMERIKO_SHEETS_DIR to
 // keep the sheets (one folder per preset) instead of a temporary folder.
 
+#include "batchwriter.h"
 #include "formfixture.h"
+#include "jobvalidation.h"
 #include "pdfprinter.h"
 #include "printerservice.h"
+#include "seededrandom.h"
+#include "worksheetpresets.h"
 #include "worksheets.h"
 
 #include <QAbstractButton>
@@ -88,6 +92,43 @@ private Q_SLOTS:
       QVERIFY(!fonts.isEmpty());
       for (const QString &font : fonts)
         QVERIFY2(font.contains(QStringLiteral("IPAGothic")), qPrintable(fonts.join(u' ')));
+    }
+  }
+
+  // The worksheet program prints a preset as the window's button does, from
+  // the same random sequence, and adds its heading and footer at the end.
+  void programShouldPrintThePresetAsTheWindowDoes_data() {
+    presetShouldPrintAProblemSheetAndAnAnswerSheet_data();
+  }
+
+  void programShouldPrintThePresetAsTheWindowDoes() {
+    QFETCH(int, preset);
+    QTemporaryDir folder;
+    auto service = std::make_unique<PdfPrinter>(folder.filePath(QStringLiteral("window")));
+    PdfPrinter &pdf = *service;
+    FormFixture f(std::move(service), std::make_unique<SeededRandom>(7));
+    f.control<QCheckBox>("CheckBox12")->setChecked(true);
+    f.control<QCheckBox>("CheckBox13")->setChecked(true);
+    f.control<QAbstractButton>(kPresetButtons[std::size_t(preset)].data())->click();
+    QCOMPARE(pdf.files().size(), 2);
+
+    WorksheetJob job;
+    job.preset = &kWorksheetPresets[std::size_t(preset)];
+    job.seed = 7;
+    job.answers = true;
+    job.fields.name = true;
+    const ResolvedJob resolved = std::get<ResolvedJob>(validateJob(job));
+    const QString program = folder.filePath(QStringLiteral("program.pdf"));
+    QCOMPARE(writeBatchPdf(resolved, program).outcome, BatchWrite::Outcome::Written);
+
+    const QString footer = QString::fromUtf8(job.preset->caption.data()) + "No.1／1seed7";
+    for (int page = 1; page <= 2; ++page) {
+      const QString window =
+          withoutBlanks(poppler("pdftotext", {"-raw", pdf.files()[page - 1], "-"}));
+      const QString printed =
+          withoutBlanks(poppler("pdftotext", {"-raw", "-f", QString::number(page), "-l",
+                                              QString::number(page), program, "-"}));
+      QCOMPARE(printed, window + (page == 1 ? footer : "こたえNo.1こたえ" + footer));
     }
   }
 

@@ -9,10 +9,15 @@
 
 FormFixture::FormFixture(uint32_t seed) : FormFixture(std::make_unique<RecordingPrinter>(), seed) {}
 
-FormFixture::FormFixture(std::unique_ptr<PrinterService> printer, uint32_t seed) {
+FormFixture::FormFixture(std::unique_ptr<PrinterService> printer, uint32_t seed)
+    : FormFixture(std::move(printer),
+                  std::make_unique<MersenneRandom>(seed, MersenneRandom::Reseed::Never)) {}
+
+FormFixture::FormFixture(std::unique_ptr<PrinterService> printer,
+                         std::unique_ptr<RandomSource> random) {
   installFontSubstitutions();
   Form1Services services;
-  services.random = std::make_unique<MersenneRandom>(seed, MersenneRandom::Reseed::Never);
+  services.random = std::move(random);
   printer_ = dynamic_cast<RecordingPrinter *>(printer.get());
   services.printer = std::move(printer);
   services.reportError = [this](QWidget *, const QString &message) { errors << message; };

@@ -17,6 +17,7 @@
 struct FormFixture {
   explicit FormFixture(uint32_t seed = 1);
   explicit FormFixture(std::unique_ptr<PrinterService> printer, uint32_t seed = 1);
+  FormFixture(std::unique_ptr<PrinterService> printer, std::unique_ptr<RandomSource> random);
   ~FormFixture();
 
   template <typename T = QWidget> T *control(const char *name) const {

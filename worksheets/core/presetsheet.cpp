@@ -14,9 +14,9 @@
 namespace {
 
 // Passes one document of a print run on to the canvas as a page and drops the
-// other's drawing. Font changes always pass: the answer sheet inherits the
-// problem sheet's item font. Before the kept page ends, `decorate` adds to it
-// and the run's font is put back.
+// other. The font is followed through both: the answer sheet inherits the
+// problem sheet's item font, so the kept page begins with the font in effect.
+// Before the kept page ends, `decorate` adds to it.
 class OneSheetCanvas final : public PrintCanvas {
 public:
   OneSheetCanvas(PrintCanvas &page, int32_t keptDocument, std::function<void()> decorate)
@@ -24,34 +24,36 @@ public:
 
   bool beginDocument() override {
     keeping_ = ++documents_ == kept_;
-    return !keeping_ || page_.beginDocument();
+    if (!keeping_)
+      return true;
+    if (!page_.beginDocument())
+      return false;
+    applyFont();
+    return true;
   }
   bool endDocument() override {
     if (!keeping_)
       return true;
     keeping_ = false;
     decorate_();
-    page_.setTypeface(typeface_);
-    if (points_)
-      page_.setPointSize(size_);
-    else
-      page_.setCellHeight(size_);
-    page_.setLineWidth(1);
     return page_.endDocument();
   }
   void setTypeface(std::string_view name) override {
     typeface_ = std::string(name);
-    page_.setTypeface(name);
+    if (keeping_)
+      page_.setTypeface(name);
   }
   void setCellHeight(int32_t pixels) override {
     points_ = false;
     size_ = pixels;
-    page_.setCellHeight(pixels);
+    if (keeping_)
+      page_.setCellHeight(pixels);
   }
   void setPointSize(int32_t points) override {
     points_ = true;
     size_ = points;
-    page_.setPointSize(points);
+    if (keeping_)
+      page_.setPointSize(points);
   }
   [[nodiscard]] int32_t verticalDpi() const override { return page_.verticalDpi(); }
   void text(int32_t x, int32_t y, std::string_view utf8) override {
@@ -76,6 +78,15 @@ public:
   }
 
 private:
+  void applyFont() {
+    if (!typeface_.empty())
+      page_.setTypeface(typeface_);
+    if (points_)
+      page_.setPointSize(size_);
+    else
+      page_.setCellHeight(size_);
+  }
+
   PrintCanvas &page_;
   int32_t kept_;
   std::function<void()> decorate_;

@@ -12,18 +12,21 @@ int32_t fittingCell(std::string_view text, int64_t width, int64_t height) {
   return static_cast<int32_t>(std::max<int64_t>(std::min(height, width * 2 / halves), 0));
 }
 
-std::string fieldsLine(const SheetPlan &plan) {
+std::vector<std::string> fieldTexts(const SheetPlan &plan) {
+  std::vector<std::string> fields;
+  if (plan.fields.date)
+    fields.emplace_back("　月　日");
+  if (plan.fields.className)
+    fields.emplace_back("　年　組　番");
+  if (plan.fields.score)
+    fields.push_back("　　／" + std::to_string(plan.count));
+  return fields;
+}
+
+std::string joined(const std::vector<std::string> &fields, std::size_t from, std::size_t to) {
   std::string line;
-  const auto add = [&](bool wanted, const std::string &field) {
-    if (!wanted)
-      return;
-    if (!line.empty())
-      line += "　　";
-    line += field;
-  };
-  add(plan.fields.date, "　月　日");
-  add(plan.fields.className, "　年　組　番");
-  add(plan.fields.score, "　　／" + std::to_string(plan.count));
+  for (std::size_t i = from; i < to; ++i)
+    line += (line.empty() ? "" : "　") + fields[i];
   return line;
 }
 
@@ -53,7 +56,9 @@ int64_t textHalves(std::string_view utf8) {
 std::vector<PlacedText> headingTexts(const PrintLayout &layout, const SheetPlan &plan,
                                      const SheetLabel &label, int32_t clearance) {
   const std::string head = headLine(plan, label);
-  const std::string fields = label.answers ? std::string() : fieldsLine(plan);
+  const std::vector<std::string> fieldList =
+      label.answers ? std::vector<std::string>() : fieldTexts(plan);
+  const std::string fields = joined(fieldList, 0, fieldList.size());
   std::vector<PlacedText> texts;
   const int64_t width = layout.PageWidth;
   const int64_t gap = width / 40;
@@ -90,13 +95,25 @@ std::vector<PlacedText> headingTexts(const PrintLayout &layout, const SheetPlan 
   }
   if (fields.empty())
     return texts;
+  // Below the name field; beside it on one line; or beside it on two.
   const int64_t nameBottom = top + layout.TopMargin / 2 + gap / 4;
-  const int32_t beside = fittingCell(fields, left, bottom - leftTop);
   const int32_t below = fittingCell(fields, width - width / 3, bottom - nameBottom);
-  if (below > beside)
+  const int32_t beside = fittingCell(fields, left, bottom - leftTop);
+  const std::size_t half = (fieldList.size() + 1) / 2;
+  const std::string upper = joined(fieldList, 0, half);
+  const std::string lower = joined(fieldList, half, fieldList.size());
+  const int64_t twoLines = (bottom - leftTop - gap / 4) / 2;
+  const int32_t split = lower.empty() ? 0
+                                      : std::min(fittingCell(upper, left, twoLines),
+                                                 fittingCell(lower, left, twoLines));
+  if (below >= beside && below >= split) {
     place(width - textHalves(fields) * below / 2, nameBottom, below, fields);
-  else
+  } else if (beside >= split) {
     place(0, leftTop, beside, fields);
+  } else {
+    place(0, leftTop, split, upper);
+    place(0, leftTop + split + gap / 4, split, lower);
+  }
   return texts;
 }
 
