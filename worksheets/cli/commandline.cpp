@@ -14,8 +14,8 @@
 
 namespace {
 
-const QString kProgram = QStringLiteral("numeriko-worksheets");
-const QString kDefaultOutput = QStringLiteral("worksheets.pdf");
+constexpr QLatin1StringView kProgram("numeriko-worksheets");
+constexpr QLatin1StringView kDefaultOutput("worksheets.pdf");
 
 QTextStream &errorStream() {
   static QTextStream stream(stderr);
@@ -28,7 +28,7 @@ QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString rangeText(const NumberRange &range) {
+QString rangeText(NumberRange range) {
   return QStringLiteral("%1..%2").arg(range.low).arg(range.high);
 }
 
@@ -157,7 +157,8 @@ ExitStatus runCommandLine(const QStringList &arguments) {
     say(QStringLiteral("seed %1 (--seed %1 makes these sheets again)").arg(resolved.seed));
 
   const bool outputGiven = parser.isSet(QStringLiteral("output"));
-  const QString output = outputGiven ? parser.value(QStringLiteral("output")) : kDefaultOutput;
+  const QString output =
+      outputGiven ? parser.value(QStringLiteral("output")) : QString(kDefaultOutput);
   const BatchWrite written = writeBatchPdf(resolved, output);
   if (written.outcome != BatchWrite::Outcome::Written) {
     say(QStringLiteral("cannot write %1: %2")

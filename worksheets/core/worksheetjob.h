@@ -14,7 +14,7 @@
 struct NumberRange {
   int64_t low = 0;
   int64_t high = 0;
-  friend bool operator==(const NumberRange &, const NumberRange &) = default;
+  friend bool operator==(NumberRange, NumberRange) = default;
 };
 
 enum class SheetKind {

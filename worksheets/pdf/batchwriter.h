@@ -17,7 +17,7 @@ struct BatchWrite {
   int64_t pages = 0;
 };
 
-inline const QString kStandardOutput = QStringLiteral("-");
+inline constexpr QLatin1StringView kStandardOutput("-");
 
 [[nodiscard]] BatchWrite writeBatchPdf(const ResolvedJob &job, const QString &path,
                                        const std::function<bool(int64_t, int64_t)> &progress = {});
