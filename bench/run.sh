@@ -11,7 +11,7 @@ build=${NUMERIKO_BENCH_BUILD:-build/bench}
 
 scripts/deps.sh libbenchmark-dev >&2
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERIKO_BENCH=ON >&2
-cmake --build "$build" --target numeriko_bench numeriko_startup_compare >&2
+cmake --build "$build" --target numeriko_bench numeriko_startup_compare numeriko_worksheet_batch >&2
 
 # Qt asks for a runtime folder; a private one keeps its warning out of the table.
 if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
@@ -26,5 +26,6 @@ echo "| Measure | Result | Budget | Held |"
 echo "|---|---|---|---|"
 "$build/bench/numeriko_startup_compare" --runs "$runs"
 "$build/bench/numeriko_bench" --table
+"$build/bench/numeriko_worksheet_batch"
 echo
 echo "Load averages after: $(cut -d' ' -f1-3 /proc/loadavg)"
