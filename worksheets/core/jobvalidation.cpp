@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -282,18 +283,19 @@ JobCheck validateJob(const WorksheetJob &job) {
 }
 
 std::optional<int64_t> parseWholeNumber(std::string_view text) {
-  if (!text.empty() && text.front() == '+')
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (negative || text.front() == '+'))
     text.remove_prefix(1);
-  if (text.empty() || text.front() == '+')
+  if (text.empty() ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return std::nullopt;
-  int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error == std::errc::result_out_of_range)
-    return text.front() == '-' ? std::numeric_limits<int64_t>::min()
-                               : std::numeric_limits<int64_t>::max();
-  if (error != std::errc{} || end != text.data() + text.size())
-    return std::nullopt;
-  return value;
+  uint64_t magnitude = 0;
+  const std::errc error = std::from_chars(text.data(), text.data() + text.size(), magnitude).ec;
+  // Digits beyond 64 bits still read as a number, one far out of every range.
+  const uint64_t largest = uint64_t{std::numeric_limits<int64_t>::max()} + (negative ? 1 : 0);
+  if (error == std::errc::result_out_of_range || magnitude > largest)
+    magnitude = largest;
+  return negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
 }
 
 std::optional<NumberRange> parseRange(std::string_view text) {

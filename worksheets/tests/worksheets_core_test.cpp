@@ -205,7 +205,10 @@ private Q_SLOTS:
     for (const char *bad : {"", "..", "1..", "..9", "1...9", "a..b", "1..2..3", "1.5", " 3"})
       QVERIFY2(!parseRange(bad), bad);
     QCOMPARE(parseWholeNumber("+42"), std::optional<int64_t>(42));
-    QVERIFY(!parseWholeNumber("4e2"));
+    for (const char *bad : {"4e2", "+-5", "--5", "-", "99999999999999999999x"})
+      QVERIFY2(!parseWholeNumber(bad), bad);
+    QCOMPARE(parseWholeNumber("-7"), std::optional<int64_t>(-7));
+    QCOMPARE(parseWholeNumber("-9223372036854775808"), std::optional<int64_t>(INT64_MIN));
     QCOMPARE(parseWholeNumber("99999999999999999999"), std::optional<int64_t>(INT64_MAX));
   }
 
