@@ -85,6 +85,8 @@ void addOptions(QCommandLineParser &parser) {
                     QStringLiteral("file")});
   parser.addOption({QStringLiteral("list-presets"), QStringLiteral("Lists the presets.")});
   parser.addOption({QStringLiteral("list-kinds"), QStringLiteral("Lists the kinds of problem.")});
+  parser.addOption({QStringLiteral("gui"), QStringLiteral("Opens the window (also what no "
+                                                          "options at all do on a desktop).")});
 }
 
 // The job the options describe, or the first option that does not read.

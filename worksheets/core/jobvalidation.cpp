@@ -26,7 +26,7 @@ int32_t within(std::optional<int64_t> value, int64_t fallback, Limits limits, Jo
   return static_cast<int32_t>(v);
 }
 
-void checkRange(const NumberRange &range, JobField field) {
+void checkRange(NumberRange range, JobField field) {
   const auto inLimits = [](int64_t v) {
     return v >= kOperandLimits.low && v <= kOperandLimits.high;
   };

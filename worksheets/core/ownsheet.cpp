@@ -137,7 +137,7 @@ int32_t ownSheetPages(const SheetPlan &plan) {
 }
 
 bool drawOwnSheet(PrintCanvas &canvas, const SheetPlan &plan, const std::vector<SheetItem> &items,
-                  const SheetLabel &label, PrintableArea page) {
+                  SheetLabel label, PrintableArea page) {
   PrintLayout layout;
   computeLayout(layout, plan.rows, plan.columns, 1, plan.charsAcross, page.width, page.height);
   const int32_t perPage = std::max(plan.rows, 1) * std::max(plan.columns, 1);

@@ -14,4 +14,4 @@
 
 // false when the canvas refused a page; a begun page is always ended.
 bool drawOwnSheet(PrintCanvas &canvas, const SheetPlan &plan, const std::vector<SheetItem> &items,
-                  const SheetLabel &label, PrintableArea page);
+                  SheetLabel label, PrintableArea page);

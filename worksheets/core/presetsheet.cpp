@@ -21,6 +21,8 @@ class OneSheetCanvas final : public PrintCanvas {
 public:
   OneSheetCanvas(PrintCanvas &page, int32_t keptDocument, std::function<void()> decorate)
       : page_(page), kept_(keptDocument), decorate_(std::move(decorate)) {}
+  OneSheetCanvas(const OneSheetCanvas &) = delete;
+  OneSheetCanvas &operator=(const OneSheetCanvas &) = delete;
 
   bool beginDocument() override {
     keeping_ = ++documents_ == kept_;
@@ -114,7 +116,7 @@ void drawNumbersAbove(PrintCanvas &canvas, PrintLayout layout, const WorksheetPr
 
 } // namespace
 
-bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label,
+bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, SheetLabel label,
                      PrintableArea page) {
   const WorksheetPreset &preset = *plan.preset;
   auto bank = std::make_unique<ProblemBank>();

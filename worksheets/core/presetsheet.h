@@ -8,5 +8,5 @@
 // print run and so drawn exactly as the window draws it, with the program's
 // heading, problem numbers and footer added on the page. false when the
 // canvas refused the page.
-bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label,
+bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, SheetLabel label,
                      PrintableArea page);

@@ -11,6 +11,8 @@
 class SeededRandom final : public RandomSource {
 public:
   explicit SeededRandom(uint64_t seed) : state_(seed) {}
+  SeededRandom(const SeededRandom &) = delete;
+  SeededRandom &operator=(const SeededRandom &) = delete;
 
   [[nodiscard]] uint64_t next();
   int32_t below(int32_t bound) override;

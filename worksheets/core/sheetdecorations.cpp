@@ -30,7 +30,7 @@ std::string joined(const std::vector<std::string> &fields, std::size_t from, std
   return line;
 }
 
-std::string headLine(const SheetPlan &plan, const SheetLabel &label) {
+std::string headLine(const SheetPlan &plan, SheetLabel label) {
   std::string line;
   if (label.answers)
     line = "こたえ　No." + std::to_string(label.sheet);
@@ -54,7 +54,7 @@ int64_t textHalves(std::string_view utf8) {
 }
 
 std::vector<PlacedText> headingTexts(const PrintLayout &layout, const SheetPlan &plan,
-                                     const SheetLabel &label, int32_t clearance) {
+                                     SheetLabel label, int32_t clearance) {
   const std::string head = headLine(plan, label);
   const std::vector<std::string> fieldList =
       label.answers ? std::vector<std::string>() : fieldTexts(plan);
@@ -117,7 +117,7 @@ std::vector<PlacedText> headingTexts(const PrintLayout &layout, const SheetPlan 
   return texts;
 }
 
-PlacedText footerText(const PrintLayout &layout, const SheetPlan &plan, const SheetLabel &label,
+PlacedText footerText(const PrintLayout &layout, const SheetPlan &plan, SheetLabel label,
                       int32_t page, int32_t pages) {
   std::string text = label.answers ? "こたえ　" : "";
   text +=

@@ -31,11 +31,11 @@ inline constexpr int32_t kItemClearance = 25; // kept free above the first row's
 // The heading texts within the top margin, clear of the name field (when the
 // sheet has one) and of the band `clearance` pixels above the first row.
 [[nodiscard]] std::vector<PlacedText> headingTexts(const PrintLayout &layout, const SheetPlan &plan,
-                                                   const SheetLabel &label, int32_t clearance);
+                                                   SheetLabel label, int32_t clearance);
 
 // The footer of page `page` of `pages`, right-aligned at the page's foot.
 [[nodiscard]] PlacedText footerText(const PrintLayout &layout, const SheetPlan &plan,
-                                    const SheetLabel &label, int32_t page, int32_t pages);
+                                    SheetLabel label, int32_t page, int32_t pages);
 
 // Draws texts in the sign typeface.
 void drawTexts(PrintCanvas &canvas, const std::vector<PlacedText> &texts);

@@ -23,6 +23,17 @@ QPageSize::PageSizeId pageSizeOf(Paper paper) {
 
 } // namespace
 
+QPageLayout sheetPageLayout(Paper paper) {
+  return QPageLayout(QPageSize(pageSizeOf(paper)), QPageLayout::Portrait,
+                     QMarginsF(kSideMarginMm, kTopMarginMm, kSideMarginMm, kTopMarginMm),
+                     QPageLayout::Millimeter);
+}
+
+PrintableArea printableAreaOf(const QPagedPaintDevice &device, int dpi) {
+  const QRect rect = device.pageLayout().paintRectPixels(dpi);
+  return {rect.width(), rect.height()};
+}
+
 PdfBook::PdfBook(QIODevice &device, Paper paper, const QString &title) : writer_(&device) {
   writer_.setResolution(kSheetDpi);
   writer_.setPageLayout(
@@ -36,9 +47,6 @@ PdfBook::PdfBook(QIODevice &device, Paper paper, const QString &title) : writer_
 
 PdfBook::~PdfBook() = default;
 
-PrintableArea PdfBook::area() const {
-  const QRect rect = writer_.pageLayout().paintRectPixels(writer_.resolution());
-  return {rect.width(), rect.height()};
-}
+PrintableArea PdfBook::area() const { return printableAreaOf(writer_, writer_.resolution()); }
 
 bool PdfBook::finish() { return canvas_->finish(); }

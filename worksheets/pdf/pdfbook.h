@@ -9,6 +9,12 @@
 #include <memory>
 
 class QIODevice;
+class QPageLayout;
+
+// The page every sheet is drawn on: the paper, portrait, within the sheets' margins.
+[[nodiscard]] QPageLayout sheetPageLayout(Paper paper);
+// The printable area of a device's page at `dpi`.
+[[nodiscard]] PrintableArea printableAreaOf(const QPagedPaintDevice &device, int dpi);
 
 // One PDF on a device the caller owns, at 600 dots per inch within the
 // sheets' margins, each document of its canvas one page. Qt's PDF engine

@@ -22,6 +22,11 @@ Run run(const QStringList &arguments, const QString &folder, const QString &prog
         const QStringList &prefix = {}) {
   QProcess process;
   process.setWorkingDirectory(folder);
+  // With no display the program stays a command line even without options.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  process.setProcessEnvironment(environment);
   process.start(program.isEmpty() ? QStringLiteral(NUMERIKO_WORKSHEETS) : program,
                 prefix + arguments);
   if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)

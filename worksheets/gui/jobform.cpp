@@ -1,0 +1,353 @@
+#include "jobform.h"
+
+#include "rangefield.h"
+#include "sheetkinds.h"
+#include "worksheetpresets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include <array>
+#include <random>
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The kinds as the window names them, in the order of kSheetKinds.
+constexpr std::array<const char *, 7> kKindLabels{
+    QT_TRANSLATE_NOOP("JobForm", "たし算"),
+    QT_TRANSLATE_NOOP("JobForm", "ひき算"),
+    QT_TRANSLATE_NOOP("JobForm", "かけ算"),
+    QT_TRANSLATE_NOOP("JobForm", "かけ算（□をもとめる）"),
+    QT_TRANSLATE_NOOP("JobForm", "たし算（□をもとめる）"),
+    QT_TRANSLATE_NOOP("JobForm", "わり算（あまりなし）"),
+    QT_TRANSLATE_NOOP("JobForm", "わり算（あまりあり）"),
+};
+static_assert(kKindLabels.size() == kSheetKinds.size());
+
+// The answer sheets' place: none, after each sheet, all at the end.
+enum class AnswerPlace { None, AfterEach, AtEnd };
+
+QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets) {
+  auto *box = new QWidget(parent);
+  auto *layout = new QHBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget *widget : widgets)
+    layout->addWidget(widget);
+  layout->addStretch();
+  return box;
+}
+
+} // namespace
+
+JobForm::JobForm(QWidget *parent)
+    : QWidget(parent), layout_(new QFormLayout(this)), preset_(new QComboBox(this)),
+      kindsBox_(new QWidget(this)), first_(new RangeField(tr("指定する"), this)),
+      second_(new RangeField(tr("指定する"), this)), result_(new RangeField(tr("指定する"), this)),
+      carry_(new QComboBox(this)), count_(new QSpinBox(this)), answers_(new QComboBox(this)),
+      nameField_(new QCheckBox(tr("名前"), this)),
+      classField_(new QCheckBox(tr("年・組・番"), this)),
+      dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
+      numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
+      title_(new QLineEdit(this)), paper_(new QComboBox(this)), sheets_(new QSpinBox(this)),
+      seed_(new QLineEdit(this)), newSeed_(new QPushButton(tr("新しく(&W)"), this)),
+      fixSeed_(new QCheckBox(tr("次も使う(&X)"), this)) {
+  preset_->addItem(tr("種類と範囲を選ぶ"));
+  for (const WorksheetPreset &preset : kWorksheetPresets)
+    preset_->addItem(fromUtf8(preset.caption), fromUtf8(preset.name));
+  addRow(tr("プリント(&P):"), preset_, JobField::Preset);
+
+  auto *kindsGrid = new QGridLayout(kindsBox_);
+  kindsGrid->setContentsMargins(0, 0, 0, 0);
+  for (const char *label : kKindLabels) {
+    auto *box = new QCheckBox(tr(label), kindsBox_);
+    const int index = int(kinds_.size());
+    kindsGrid->addWidget(box, index / 2, index % 2);
+    kinds_.push_back(box);
+    connect(box, &QCheckBox::toggled, this, &JobForm::changed);
+  }
+  kinds_.front()->setChecked(true);
+  addRow(tr("種類(&K):"), kindsBox_, JobField::Kind);
+  addRow(tr("1つめの数(&1):"), first_, JobField::First);
+  addRow(tr("2つめの数(&2):"), second_, JobField::Second);
+  addRow(tr("答えの数(&3):"), result_, JobField::Result);
+
+  carry_->addItem(tr("どちらでも"), int(Carry::Any));
+  carry_->addItem(tr("なし"), int(Carry::Without));
+  carry_->addItem(tr("あり"), int(Carry::With));
+  addRow(tr("くり上がり・くり下がり(&C):"), carry_, JobField::Carry);
+
+  count_->setRange(0, int(kCountLimits.high));
+  count_->setSpecialValueText(tr("1ページ分"));
+  addRow(tr("問題の数(&N):"), count_, JobField::Count);
+
+  answers_->addItem(tr("つけない"), int(AnswerPlace::None));
+  answers_->addItem(tr("1まいごとに"), int(AnswerPlace::AfterEach));
+  answers_->addItem(tr("最後にまとめて"), int(AnswerPlace::AtEnd));
+  answers_->setCurrentIndex(1);
+  addRow(tr("答えのプリント(&A):"), answers_, std::nullopt);
+
+  nameField_->setChecked(true);
+  auto *fields = row(this, {nameField_, classField_, dateField_, scoreField_, numbers_});
+  addRow(tr("らん(&F):"), fields, std::nullopt);
+
+  title_->setPlaceholderText(tr("空なら種類の名前"));
+  title_->setEnabled(false);
+  addRow(tr("タイトル(&T):"), row(this, {titled_, title_}), JobField::Title);
+
+  for (const PaperInfo &paper : kPapers)
+    paper_->addItem(fromUtf8(paper.caption), int(paper.paper));
+  addRow(tr("用紙(&S):"), paper_, JobField::Paper);
+
+  sheets_->setRange(int(kSheetLimits.low), int(kSheetLimits.high));
+  addRow(tr("枚数(&H):"), sheets_, JobField::Sheets);
+
+  seed_->setMaxLength(12);
+  addRow(tr("シード(&D):"), row(this, {seed_, newSeed_, fixSeed_}), JobField::Seed);
+  drawNewSeed();
+
+  // Tab follows the form from top to bottom.
+  QWidget *previous = preset_;
+  const auto chain = [&](QWidget *next) {
+    setTabOrder(previous, next);
+    previous = next;
+  };
+  for (QCheckBox *box : kinds_)
+    chain(box);
+  for (RangeField *range : {first_, second_, result_}) {
+    chain(range->tick());
+    chain(range->low());
+    chain(range->high());
+  }
+  for (QWidget *next : std::initializer_list<QWidget *>{
+           carry_, count_, answers_, nameField_, classField_, dateField_, scoreField_, numbers_,
+           titled_, title_, paper_, sheets_, seed_, newSeed_, fixSeed_})
+    chain(next);
+
+  for (QComboBox *combo : {preset_, carry_, answers_, paper_})
+    connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
+  for (QSpinBox *spin : {count_, sheets_})
+    connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
+  for (RangeField *range : {first_, second_, result_})
+    connect(range, &RangeField::changed, this, &JobForm::changed);
+  for (QCheckBox *box : {nameField_, classField_, dateField_, scoreField_, numbers_, titled_})
+    connect(box, &QCheckBox::toggled, this, &JobForm::changed);
+  connect(titled_, &QCheckBox::toggled, title_, &QWidget::setEnabled);
+  for (QLineEdit *edit : {title_, seed_})
+    connect(edit, &QLineEdit::textChanged, this, &JobForm::changed);
+  connect(newSeed_, &QPushButton::clicked, this, &JobForm::drawNewSeed);
+  connect(this, &JobForm::changed, this, &JobForm::updateEnabled);
+  updateEnabled();
+}
+
+void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobField> refusedField) {
+  auto *name = new QLabel(label, this);
+  name->setBuddy(field);
+  layout_->addRow(name, field);
+  if (!refusedField)
+    return;
+  auto *refusal = new QLabel(this);
+  refusal->setWordWrap(true);
+  refusal->setStyleSheet(QStringLiteral("color: #b00000;"));
+  refusal->setObjectName(QStringLiteral("refusal"));
+  layout_->addRow(QString(), refusal);
+  layout_->setRowVisible(refusal, false);
+  rows_[*refusedField] = {field, refusal};
+}
+
+void JobForm::updateEnabled() {
+  const bool custom = preset_->currentIndex() == 0;
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, count_})
+    widget->setEnabled(custom);
+}
+
+WorksheetJob JobForm::job() const {
+  WorksheetJob job;
+  const int preset = preset_->currentIndex() - 1;
+  if (preset >= 0 && preset < int(kWorksheetPresets.size())) {
+    job.preset = &kWorksheetPresets[std::size_t(preset)];
+  } else {
+    for (std::size_t k = 0; k < kinds_.size(); ++k)
+      if (kinds_[k]->isChecked())
+        job.kinds.push_back(kSheetKinds[k].kind);
+    job.first = first_->range();
+    job.second = second_->range();
+    job.result = result_->range();
+    if (const auto carry = Carry(carry_->currentData().toInt()); carry != Carry::Any)
+      job.carry = carry;
+    if (count_->value() > 0)
+      job.count = count_->value();
+  }
+  const auto answers = AnswerPlace(answers_->currentData().toInt());
+  job.answers = answers != AnswerPlace::None;
+  job.answersAtEnd = answers == AnswerPlace::AtEnd;
+  job.fields = {nameField_->isChecked(), classField_->isChecked(), dateField_->isChecked(),
+                scoreField_->isChecked(), numbers_->isChecked()};
+  if (titled_->isChecked())
+    job.title = title_->text().toStdString();
+  job.paper = Paper(paper_->currentData().toInt());
+  job.sheets = sheets_->value();
+  // A seed that does not read is out of every range, and refused as such.
+  job.seed = parseWholeNumber(seed_->text().trimmed().toStdString()).value_or(-1);
+  return job;
+}
+
+void JobForm::showRefusal(const std::optional<Refusal> &refusal) {
+  for (const auto &[field, widgets] : rows_) {
+    const bool refused = refusal && refusal->field == field;
+    widgets.first->setProperty("refused", refused);
+    widgets.first->setStyleSheet(refused ? QStringLiteral("background: #ffe4e4;") : QString());
+    widgets.second->setText(refused ? refusalText(*refusal) : QString());
+    layout_->setRowVisible(widgets.second, refused);
+  }
+}
+
+QString JobForm::refusalText(const Refusal &refusal) {
+  switch (refusal.reason) {
+  case RefusalReason::OutOfRange:
+    return tr("%1から%2までにしてください").arg(refusal.low).arg(refusal.high);
+  case RefusalReason::LowAboveHigh:
+    return tr("はじめの数がおわりの数より大きくなっています");
+  case RefusalReason::NotWithPreset:
+    return tr("プリセットでは変えられません");
+  case RefusalReason::NotForKinds:
+    return tr("たし算とひき算にだけ使えます");
+  case RefusalReason::NoProblems:
+    return tr("この範囲に合う問題がありません");
+  case RefusalReason::NoDivisor:
+    return tr("わる数に%1以上の数が入るようにしてください").arg(refusal.low);
+  case RefusalReason::Unknown:
+  case RefusalReason::NotANumber:
+  case RefusalReason::NotARange:
+    return tr("整数を入れてください");
+  case RefusalReason::Missing:
+    return tr("種類を1つ以上選んでください");
+  case RefusalReason::TooSmall:
+    return tr("この用紙には入りきりません");
+  case RefusalReason::BadText:
+    return tr("%1文字までにしてください（改行やタブは使えません）").arg(refusal.high);
+  }
+  return {};
+}
+
+QVariantMap JobForm::state() const {
+  QVariantMap state;
+  state[QStringLiteral("preset")] = preset_->currentData();
+  QStringList kinds;
+  for (std::size_t k = 0; k < kinds_.size(); ++k)
+    if (kinds_[k]->isChecked())
+      kinds << fromUtf8(kSheetKinds[k].name);
+  state[QStringLiteral("kinds")] = kinds;
+  const auto range = [](const RangeField *field) {
+    return QVariantList{field->tick()->isChecked(), field->low()->value(), field->high()->value()};
+  };
+  state[QStringLiteral("first")] = range(first_);
+  state[QStringLiteral("second")] = range(second_);
+  state[QStringLiteral("result")] = range(result_);
+  state[QStringLiteral("carry")] = carry_->currentIndex();
+  state[QStringLiteral("count")] = count_->value();
+  state[QStringLiteral("answers")] = answers_->currentIndex();
+  state[QStringLiteral("fields")] =
+      QVariantList{nameField_->isChecked(), classField_->isChecked(), dateField_->isChecked(),
+                   scoreField_->isChecked(), numbers_->isChecked()};
+  state[QStringLiteral("titled")] = titled_->isChecked();
+  state[QStringLiteral("title")] = title_->text();
+  state[QStringLiteral("paper")] = paper_->currentIndex();
+  state[QStringLiteral("sheets")] = sheets_->value();
+  state[QStringLiteral("seed")] = seed_->text();
+  state[QStringLiteral("seedFixed")] = fixSeed_->isChecked();
+  return state;
+}
+
+void JobForm::setState(const QVariantMap &state) {
+  {
+    // One change for the whole state, not one for each field.
+    const QSignalBlocker quiet(this);
+    applyState(state);
+  }
+  updateEnabled();
+  Q_EMIT changed();
+}
+
+void JobForm::applyState(const QVariantMap &state) {
+  const auto has = [&](const char *key) { return state.contains(QLatin1String(key)); };
+  const auto at = [&](const char *key) { return state.value(QLatin1String(key)); };
+  if (has("preset"))
+    preset_->setCurrentIndex(std::max(0, preset_->findData(at("preset"))));
+  if (has("kinds")) {
+    const QStringList kinds = at("kinds").toStringList();
+    for (std::size_t k = 0; k < kinds_.size(); ++k)
+      kinds_[k]->setChecked(kinds.contains(fromUtf8(kSheetKinds[k].name)));
+  }
+  const auto range = [&](const char *key, RangeField *field) {
+    const QVariantList values = at(key).toList();
+    if (values.size() == 3)
+      field->setRange(values[0].toBool()
+                          ? std::optional<NumberRange>({values[1].toInt(), values[2].toInt()})
+                          : std::nullopt);
+  };
+  range("first", first_);
+  range("second", second_);
+  range("result", result_);
+  if (has("carry"))
+    carry_->setCurrentIndex(std::clamp(at("carry").toInt(), 0, carry_->count() - 1));
+  if (has("count"))
+    count_->setValue(at("count").toInt());
+  if (has("answers"))
+    answers_->setCurrentIndex(std::clamp(at("answers").toInt(), 0, answers_->count() - 1));
+  const QVariantList fields = at("fields").toList();
+  const std::array<QCheckBox *, 5> boxes{nameField_, classField_, dateField_, scoreField_,
+                                         numbers_};
+  for (std::size_t i = 0; i < boxes.size() && i < std::size_t(fields.size()); ++i)
+    boxes[i]->setChecked(fields[qsizetype(i)].toBool());
+  if (has("titled"))
+    titled_->setChecked(at("titled").toBool());
+  if (has("title"))
+    title_->setText(at("title").toString());
+  if (has("paper"))
+    paper_->setCurrentIndex(std::clamp(at("paper").toInt(), 0, paper_->count() - 1));
+  if (has("sheets"))
+    sheets_->setValue(at("sheets").toInt());
+  if (has("seedFixed"))
+    fixSeed_->setChecked(at("seedFixed").toBool());
+  if (fixSeed_->isChecked() && has("seed"))
+    seed_->setText(at("seed").toString());
+}
+
+void JobForm::drawNewSeed() {
+  std::random_device device;
+  seed_->setText(QString::number(device() % 1000000000U));
+}
+
+bool JobForm::seedFixed() const { return fixSeed_->isChecked(); }
+
+QString JobForm::suggestedName() const {
+  const WorksheetJob form = job();
+  QString name;
+  if (form.preset) {
+    name = fromUtf8(form.preset->caption);
+  } else {
+    for (const SheetKind kind : form.kinds)
+      name +=
+          (name.isEmpty() ? QString() : QStringLiteral("・")) + fromUtf8(kindInfo(kind).caption);
+    if (form.count)
+      name += QString::number(*form.count) + QStringLiteral("題");
+  }
+  // Full-width digits read oddly in a file name.
+  for (QChar &c : name)
+    if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19)
+      c = QChar(u'0' + (c.unicode() - 0xFF10));
+  return name + QStringLiteral("-%1枚.pdf").arg(form.sheets);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "jobvalidation.h"
+#include "worksheetjob.h"
+
+#include <QVariantMap>
+#include <QWidget>
+
+#include <map>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class RangeField;
+
+// The form of the worksheet window: every choice of a worksheet job, the job
+// it describes, and the core's refusal shown beside the field it names. The
+// form checks nothing itself.
+class JobForm : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit JobForm(QWidget *parent = nullptr);
+
+  [[nodiscard]] WorksheetJob job() const;
+  // Marks the refused field and says why beside it; none clears every mark.
+  void showRefusal(const std::optional<Refusal> &refusal);
+  // The window's words for a refusal.
+  [[nodiscard]] static QString refusalText(const Refusal &refusal);
+
+  // Every choice as plain values, for settings; setState() takes them back,
+  // ignoring what it does not know.
+  [[nodiscard]] QVariantMap state() const;
+  void setState(const QVariantMap &state);
+
+  void drawNewSeed();
+  [[nodiscard]] bool seedFixed() const;
+  // A name for the batch's file, e.g. 余りのあるわり算100題-30枚.
+  [[nodiscard]] QString suggestedName() const;
+
+Q_SIGNALS:
+  void changed();
+
+private:
+  void addRow(const QString &label, QWidget *field, std::optional<JobField> refusedField);
+  void updateEnabled();
+  void applyState(const QVariantMap &state);
+
+  QFormLayout *const layout_;
+  QComboBox *const preset_;
+  QWidget *const kindsBox_;
+  std::vector<QCheckBox *> kinds_;
+  RangeField *const first_;
+  RangeField *const second_;
+  RangeField *const result_;
+  QComboBox *const carry_;
+  QSpinBox *const count_;
+  QComboBox *const answers_;
+  QCheckBox *const nameField_;
+  QCheckBox *const classField_;
+  QCheckBox *const dateField_;
+  QCheckBox *const scoreField_;
+  QCheckBox *const numbers_;
+  QCheckBox *const titled_;
+  QLineEdit *const title_;
+  QComboBox *const paper_;
+  QSpinBox *const sheets_;
+  QLineEdit *const seed_;
+  QPushButton *const newSeed_;
+  QCheckBox *const fixSeed_;
+  std::map<JobField, std::pair<QWidget *, QLabel *>> rows_;
+};

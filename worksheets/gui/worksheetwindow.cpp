@@ -1,0 +1,295 @@
+#include "worksheetwindow.h"
+
+#include "batch.h"
+#include "batchwriter.h"
+#include "jobform.h"
+#include "pdfbook.h"
+#include "qtprintcanvas.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kLastKey = QStringLiteral("last");
+const QString kKeptGroup = QStringLiteral("kept");
+
+WorksheetWindow::Services withDefaults(WorksheetWindow::Services services) {
+  if (!services.saveFileName)
+    services.saveFileName = [](QWidget *parent, const QString &suggested) {
+      const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+      return QFileDialog::getSaveFileName(parent, WorksheetWindow::tr("PDFで保存"),
+                                          QDir(folder).filePath(suggested),
+                                          WorksheetWindow::tr("PDF (*.pdf)"));
+    };
+  if (!services.report)
+    services.report = [](QWidget *parent, const QString &message) {
+      QMessageBox::warning(parent, WorksheetWindow::tr("さんすうプリント"), message);
+    };
+  return services;
+}
+
+QToolButton *toolButton(QWidget *parent, const QString &text, const QString &name) {
+  auto *button = new QToolButton(parent);
+  button->setText(text);
+  button->setToolTip(name);
+  button->setAccessibleName(name);
+  return button;
+}
+
+} // namespace
+
+WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
+    : QWidget(parent), services_(withDefaults(std::move(services))),
+      ownSettings_(services_.settings
+                       ? nullptr
+                       : std::make_unique<QSettings>(QStringLiteral("numeriko"),
+                                                     QStringLiteral("numeriko-worksheets"))),
+      settings_(services_.settings ? services_.settings : ownSettings_.get()),
+      form_(new JobForm(this)), kept_(new QComboBox(this)),
+      previewPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      refused_(new QLabel(this)), printButton_(new QPushButton(tr("印刷(&R)…"), this)),
+      saveButton_(new QPushButton(tr("PDFで保存(&V)…"), this)) {
+  setWindowTitle(tr("さんすうプリント"));
+  previewPrinter_->setOutputFormat(QPrinter::PdfFormat);
+  previewPrinter_->setResolution(kSheetDpi);
+  preview_ = new QPrintPreviewWidget(previewPrinter_.get(), this);
+  preview_->setAccessibleName(tr("プリントの見本"));
+  preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
+  preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+
+  auto *keptLabel = new QLabel(tr("保存した設定(&G):"), this);
+  keptLabel->setBuddy(kept_);
+  kept_->setAccessibleName(tr("保存した設定"));
+  auto *keep = new QPushButton(tr("名前をつけて保存(&M)…"), this);
+  auto *rename = new QPushButton(tr("名前を変える(&E)…"), this);
+  auto *remove = new QPushButton(tr("消す(&L)"), this);
+  auto *keptRow = new QHBoxLayout;
+  keptRow->addWidget(keptLabel);
+  keptRow->addWidget(kept_, 1);
+  auto *keptButtons = new QHBoxLayout;
+  for (QPushButton *button : {keep, rename, remove})
+    keptButtons->addWidget(button);
+
+  auto *outputs = new QHBoxLayout;
+  outputs->addStretch();
+  outputs->addWidget(printButton_);
+  outputs->addWidget(saveButton_);
+
+  auto *left = new QVBoxLayout;
+  auto *scroll = new QScrollArea(this);
+  scroll->setWidget(form_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setMinimumWidth(form_->sizeHint().width() +
+                          scroll->verticalScrollBar()->sizeHint().width());
+  left->addLayout(keptRow);
+  left->addLayout(keptButtons);
+  left->addWidget(scroll, 1);
+  left->addLayout(outputs);
+
+  auto *previous = toolButton(this, QStringLiteral("◀"), tr("前のページ"));
+  auto *next = toolButton(this, QStringLiteral("▶"), tr("次のページ"));
+  auto *zoomIn = toolButton(this, QStringLiteral("+"), tr("拡大"));
+  auto *zoomOut = toolButton(this, QStringLiteral("−"), tr("縮小"));
+  auto *fit = toolButton(this, tr("全体"), tr("ページ全体を表示"));
+  auto *tools = new QHBoxLayout;
+  for (QToolButton *button : {previous, next, zoomIn, zoomOut, fit})
+    tools->addWidget(button);
+  tools->addStretch();
+  refused_->setAlignment(Qt::AlignCenter);
+  refused_->setWordWrap(true);
+  refused_->hide();
+  auto *right = new QVBoxLayout;
+  right->addLayout(tools);
+  right->addWidget(preview_, 1);
+  right->addWidget(refused_, 1);
+
+  auto *layout = new QHBoxLayout(this);
+  layout->addLayout(left, 0);
+  layout->addLayout(right, 1);
+  resize(1200, 800);
+
+  connect(previous, &QToolButton::clicked, preview_,
+          [this] { preview_->setCurrentPage(preview_->currentPage() - 1); });
+  connect(next, &QToolButton::clicked, preview_,
+          [this] { preview_->setCurrentPage(preview_->currentPage() + 1); });
+  connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
+  connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
+  connect(fit, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
+  connect(preview_, &QPrintPreviewWidget::paintRequested, this, &WorksheetWindow::paintPreview);
+  connect(printButton_, &QPushButton::clicked, this, &WorksheetWindow::print);
+  connect(saveButton_, &QPushButton::clicked, this, &WorksheetWindow::saveAsPdf);
+  connect(keep, &QPushButton::clicked, this, [this] {
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("名前をつけて保存"), tr("名前:"),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (ok && !name.trimmed().isEmpty())
+      keepUnderName(name.trimmed());
+  });
+  connect(rename, &QPushButton::clicked, this, [this] {
+    const QString old = kept_->currentData().toString();
+    if (old.isEmpty())
+      return;
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("名前を変える"), tr("新しい名前:"),
+                                               QLineEdit::Normal, old, &ok)
+                             .trimmed();
+    if (!ok || name.isEmpty() || name == old)
+      return;
+    const QVariant state = settings_->value(kKeptGroup + u'/' + old);
+    settings_->remove(kKeptGroup + u'/' + old);
+    settings_->setValue(kKeptGroup + u'/' + name, state);
+    loadKept();
+    kept_->setCurrentIndex(kept_->findData(name));
+  });
+  connect(remove, &QPushButton::clicked, this, [this] {
+    const QString name = kept_->currentData().toString();
+    if (name.isEmpty())
+      return;
+    settings_->remove(kKeptGroup + u'/' + name);
+    loadKept();
+  });
+  connect(kept_, &QComboBox::activated, this, &WorksheetWindow::keptChosen);
+
+  form_->setState(settings_->value(kLastKey).toMap());
+  loadKept();
+  connect(form_, &JobForm::changed, this, &WorksheetWindow::jobChanged);
+  jobChanged();
+}
+
+WorksheetWindow::~WorksheetWindow() = default;
+
+void WorksheetWindow::closeEvent(QCloseEvent *event) {
+  settings_->setValue(kLastKey, form_->state());
+  settings_->sync();
+  QWidget::closeEvent(event);
+}
+
+void WorksheetWindow::jobChanged() {
+  const JobCheck check = validateJob(form_->job());
+  const Refusal *refusal = std::get_if<Refusal>(&check);
+  form_->showRefusal(refusal ? std::optional<Refusal>(*refusal) : std::nullopt);
+  job_ = refusal ? std::nullopt : std::optional<ResolvedJob>(std::get<ResolvedJob>(check));
+  printButton_->setEnabled(job_.has_value());
+  saveButton_->setEnabled(job_.has_value());
+  settings_->setValue(kLastKey, form_->state());
+  if (refusal) {
+    refused_->setText(
+        tr("このままではプリントを作れません。\n%1").arg(JobForm::refusalText(*refusal)));
+    preview_->hide();
+    refused_->show();
+    return;
+  }
+  refused_->hide();
+  preview_->show();
+  previewPrinter_->setPageLayout(sheetPageLayout(job_->sheet.paper));
+  preview_->updatePreview();
+}
+
+// The first sheet and its answer sheet, as the batch prints them.
+void WorksheetWindow::paintPreview(QPrinter *printer) {
+  if (!job_)
+    return;
+  ResolvedJob first = *job_;
+  first.sheets = 1;
+  first.copies = 1;
+  QtPrintCanvas canvas(*printer, QtPrintCanvas::Documents::PagesOfOneFile);
+  printBatch(first, canvas, printableAreaOf(*printer, printer->resolution()));
+  canvas.finish();
+}
+
+void WorksheetWindow::runWithProgress(
+    const QString &title, int64_t parts,
+    const std::function<void(const std::function<bool(int64_t, int64_t)> &)> &work) {
+  QProgressDialog progress(title, tr("やめる"), 0, int(std::min<int64_t>(parts, INT32_MAX)), this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  work([&](int64_t done, int64_t) {
+    progress.setValue(int(done));
+    return !progress.wasCanceled();
+  });
+}
+
+void WorksheetWindow::saveAsPdf() {
+  if (!job_)
+    return;
+  const QString path = services_.saveFileName(this, form_->suggestedName());
+  if (path.isEmpty())
+    return;
+  const ResolvedJob job = *job_;
+  BatchWrite written;
+  runWithProgress(tr("PDFを作っています…"), int64_t(batchParts(job).size()),
+                  [&](const auto &progress) { written = writeBatchPdf(job, path, progress); });
+  if (written.outcome == BatchWrite::Outcome::Failed)
+    services_.report(this, tr("%1 に保存できませんでした。\n%2").arg(path, written.error));
+}
+
+void WorksheetWindow::print() {
+  if (!job_)
+    return;
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    services_.report(this, tr("プリンターがありません。PDFで保存してください。"));
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setResolution(kSheetDpi);
+  printer.setPageLayout(sheetPageLayout(job_->sheet.paper));
+  printer.setDocName(form_->suggestedName());
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted)
+    return;
+  const ResolvedJob job = *job_;
+  QtPrintCanvas canvas(printer, QtPrintCanvas::Documents::PagesOfOneFile);
+  BatchOutcome outcome = BatchOutcome::Printed;
+  runWithProgress(
+      tr("印刷しています…"), int64_t(batchParts(job).size()), [&](const auto &progress) {
+        outcome = printBatch(job, canvas, printableAreaOf(printer, printer.resolution()), progress);
+        return outcome == BatchOutcome::Printed;
+      });
+  const bool finished = canvas.finish();
+  if (outcome == BatchOutcome::PageRefused || !finished)
+    services_.report(this, tr("印刷できませんでした。"));
+}
+
+void WorksheetWindow::keepUnderName(QString name) {
+  // A slash would make a settings group of the name.
+  name.replace(u'/', u'／');
+  settings_->setValue(kKeptGroup + u'/' + name, form_->state());
+  loadKept();
+  kept_->setCurrentIndex(kept_->findData(name));
+}
+
+void WorksheetWindow::loadKept() {
+  kept_->clear();
+  kept_->addItem(tr("（なし）"));
+  settings_->beginGroup(kKeptGroup);
+  const QStringList names = settings_->childKeys();
+  settings_->endGroup();
+  for (const QString &name : names)
+    kept_->addItem(name, name);
+}
+
+void WorksheetWindow::keptChosen(int index) {
+  const QString name = kept_->itemData(index).toString();
+  if (!name.isEmpty())
+    form_->setState(settings_->value(kKeptGroup + u'/' + name).toMap());
+}

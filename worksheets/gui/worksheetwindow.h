@@ -1,0 +1,72 @@
+#pragma once
+
+#include "jobvalidation.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class JobForm;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QPrintPreviewWidget;
+class QPushButton;
+class QSettings;
+
+// The worksheet program's window: the job's form on the left and, on the
+// right, a live preview of the first sheet and its answer sheet, painted by
+// the routine that prints. Each change of the form goes through the core's
+// check: a refusal is shown at its field, in place of a preview, and keeps
+// the outputs disabled. The form's last state and the sheets a teacher kept
+// under a name live in the program's own settings.
+// What the window asks of the desktop; tests answer in its place.
+struct WorksheetServices {
+  // The PDF's file name, or empty when the user cancels.
+  std::function<QString(QWidget *, const QString &suggested)> saveFileName;
+  std::function<void(QWidget *, const QString &message)> report;
+  QSettings *settings = nullptr; // default: the program's own
+};
+
+class WorksheetWindow : public QWidget {
+  Q_OBJECT
+
+public:
+  using Services = WorksheetServices;
+
+  explicit WorksheetWindow(Services services = {}, QWidget *parent = nullptr);
+  ~WorksheetWindow() override;
+
+  [[nodiscard]] JobForm &form() { return *form_; }
+  // The settled job the form describes now, if the core takes it.
+  [[nodiscard]] const std::optional<ResolvedJob> &job() const { return job_; }
+
+  void saveAsPdf();
+  void print();
+  void keepUnderName(QString name);
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  void jobChanged();
+  void paintPreview(QPrinter *printer);
+  void loadKept();
+  void keptChosen(int index);
+  void
+  runWithProgress(const QString &title, int64_t parts,
+                  const std::function<void(const std::function<bool(int64_t, int64_t)> &)> &work);
+
+  Services services_;
+  std::unique_ptr<QSettings> ownSettings_;
+  QSettings *settings_;
+  JobForm *const form_;
+  QComboBox *const kept_;
+  std::unique_ptr<QPrinter> previewPrinter_;
+  QPrintPreviewWidget *preview_;
+  QLabel *const refused_;
+  QPushButton *const printButton_;
+  QPushButton *const saveButton_;
+  std::optional<ResolvedJob> job_;
+};
