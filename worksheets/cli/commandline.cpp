@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "commandlinetexts.h"
 
 #include "batchwriter.h"
 #include "joboptions.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
 #include <random>
 
@@ -32,61 +34,82 @@ QString rangeText(NumberRange range) {
   return QStringLiteral("%1..%2").arg(range.low).arg(range.high);
 }
 
+// What each kind asks, as --list-kinds says it, in the order of kSheetKinds.
+constexpr std::array<const char *, 7> kKindSummaries{
+    QT_TRANSLATE_NOOP("CommandLine", "たし算: 1つめ + 2つめ = 答え"),
+    QT_TRANSLATE_NOOP("CommandLine", "ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません"),
+    QT_TRANSLATE_NOOP("CommandLine", "かけ算: 1つめ × 2つめ = 答え"),
+    QT_TRANSLATE_NOOP("CommandLine", "□のあるかけ算: 1つめ × □ = 答え、または □ × 2つめ = 答え"),
+    QT_TRANSLATE_NOOP("CommandLine", "□のあるたし算: □ + 2つめ = 答え、または 1つめ + □ = 答え"),
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）"),
+    QT_TRANSLATE_NOOP("CommandLine", "あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）"),
+};
+static_assert(kKindSummaries.size() == kSheetKinds.size());
+
 void listPresets() {
   QTextStream out(stdout);
   for (const WorksheetPreset &p : kWorksheetPresets)
-    out << fromUtf8(p.name).leftJustified(11) << fromUtf8(p.caption) << "  (" << p.printCount
-        << " problems in " << p.rows << " rows of " << p.columns << ")\n";
+    out << fromUtf8(p.name).leftJustified(11) << fromUtf8(p.caption) << "  "
+        << CommandLine::tr("（%1 題、%2 行 × %3 列）").arg(p.printCount).arg(p.rows).arg(p.columns)
+        << "\n";
 }
 
 void listKinds() {
   QTextStream out(stdout);
-  for (const SheetKindInfo &k : kSheetKinds) {
+  for (std::size_t i = 0; i < kSheetKinds.size(); ++i) {
+    const SheetKindInfo &k = kSheetKinds[i];
     out << fromUtf8(k.name).leftJustified(18) << fromUtf8(k.caption) << "\n    "
-        << fromUtf8(k.summary) << "\n    default --first " << rangeText(k.first) << " --second "
-        << rangeText(k.second);
+        << CommandLine::tr(kKindSummaries[i]) << "\n    "
+        << CommandLine::tr("指定しないとき: --first %1 --second %2")
+               .arg(rangeText(k.first), rangeText(k.second));
     if (k.result)
-      out << " --result " << rangeText(*k.result) << " (while no operand range is given)";
+      out << CommandLine::tr(" --result %1（数の範囲を指定しないとき）").arg(rangeText(*k.result));
     if (k.takesCarry)
-      out << "; takes --carry";
+      out << CommandLine::tr("。--carry が使えます");
     out << "\n";
   }
 }
 
-const char *const kUsage =
-    "Usage: numeriko-worksheets --preset NAME | --kind KIND... [options] [-o FILE]\n"
-    "Try 'numeriko-worksheets --help' for the options.";
+QString usage() {
+  return CommandLine::tr("使い方: numeriko-worksheets --preset 名前 | --kind 種類... [オプション] "
+                         "[-o ファイル]\nオプションは 'numeriko-worksheets --help' で見られます。");
+}
 
-const char *const kEpilogue = R"(
-Examples:
+QString epilogue() {
+  return CommandLine::tr(R"(
+例:
   numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
   numeriko-worksheets --kind subtract --max 9 --count 50 --date-field -o -
   numeriko-worksheets --kind add --kind subtract --first 10..99 --second 1..9 --carry no
 
-With --preset, only --sheets, --copies, --seed, --answers, --answers-at-end,
-the fields, --title, --numbers, --paper and -o apply.
-Every sheet's footer shows its seed: --seed <that seed> --sheets 1 prints that
-sheet again, the same on every machine.
+--preset といっしょに使えるのは --sheets、--copies、--seed、--answers、
+--answers-at-end、らんのオプション、--title、--numbers、--paper、-o だけです。
+プリントの下のらんにそのプリントのシードがあります。--seed <そのシード> --sheets 1
+で、どのコンピューターでも同じプリントがもう一度作れます。
 
-Exit status: 0 when the PDF was written, 1 when it could not be written
-(nothing is left half-written), 2 on a bad option or value.)";
+終了ステータス: 0 は PDF を書き出したとき、1 は書き出せなかったとき（書きかけの
+ファイルは残りません）、2 はオプションか値がまちがっているとき。)");
+}
 
 void addOptions(QCommandLineParser &parser) {
-  parser.setApplicationDescription(QStringLiteral(
-      "Makes arithmetic worksheets with answer sheets as one PDF: the four presets of "
-      "Numeriko, or sheets of the kinds, ranges and fields you choose."));
+  parser.setApplicationDescription(
+      CommandLine::tr("答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、"
+                      "または選んだ種類・範囲・らんのプリントです。"));
   parser.addHelpOption();
   parser.addVersionOption();
   for (const JobOption &option : jobOptions())
     parser.addOption(option.option);
   parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                    QStringLiteral("Where to write the PDF (- for standard output; default "
-                                   "worksheets.pdf)."),
+                    CommandLine::tr("PDFを書き出す先（- は標準出力。指定しなければ "
+                                    "worksheets.pdf）。"),
                     QStringLiteral("file")});
-  parser.addOption({QStringLiteral("list-presets"), QStringLiteral("Lists the presets.")});
-  parser.addOption({QStringLiteral("list-kinds"), QStringLiteral("Lists the kinds of problem.")});
-  parser.addOption({QStringLiteral("gui"), QStringLiteral("Opens the window (also what no "
-                                                          "options at all do on a desktop).")});
+  parser.addOption(
+      {QStringLiteral("list-presets"), CommandLine::tr("プリセットの一覧を出します。")});
+  parser.addOption({QStringLiteral("list-kinds"), CommandLine::tr("問題の種類の一覧を出します。")});
+  parser.addOption(
+      {QStringLiteral("gui"), CommandLine::tr("ウィンドウを開きます（デスクトップでオプションを"
+                                              "つけずに起動したときも開きます）。")});
 }
 
 // The job the options describe, or the first option that does not read.
@@ -114,7 +137,7 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   QCommandLineParser parser;
   addOptions(parser);
   if (arguments.size() <= 1) {
-    errorStream() << kUsage << Qt::endl;
+    errorStream() << usage() << Qt::endl;
     return ExitStatus::Usage;
   }
   if (!parser.parse(arguments)) {
@@ -122,7 +145,7 @@ ExitStatus runCommandLine(const QStringList &arguments) {
     return ExitStatus::Usage;
   }
   if (parser.isSet(QStringLiteral("help"))) {
-    QTextStream(stdout) << parser.helpText() << kEpilogue << "\n";
+    QTextStream(stdout) << parser.helpText() << epilogue() << "\n";
     return ExitStatus::Success;
   }
   if (parser.isSet(QStringLiteral("version"))) {
@@ -137,7 +160,8 @@ ExitStatus runCommandLine(const QStringList &arguments) {
     return ExitStatus::Success;
   }
   if (!parser.positionalArguments().isEmpty()) {
-    say(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+    say(CommandLine::tr("余分な引数 '%1' があります")
+            .arg(parser.positionalArguments().constFirst()));
     return ExitStatus::Usage;
   }
 
@@ -156,19 +180,20 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   }
   const ResolvedJob &resolved = std::get<ResolvedJob>(check);
   if (!seedGiven)
-    say(QStringLiteral("seed %1 (--seed %1 makes these sheets again)").arg(resolved.seed));
+    say(CommandLine::tr("シード %1（--seed %1 で同じプリントをもう一度作れます）")
+            .arg(resolved.seed));
 
   const bool outputGiven = parser.isSet(QStringLiteral("output"));
   const QString output =
       outputGiven ? parser.value(QStringLiteral("output")) : QString(kDefaultOutput);
   const BatchWrite written = writeBatchPdf(resolved, output);
   if (written.outcome != BatchWrite::Outcome::Written) {
-    say(QStringLiteral("cannot write %1: %2")
-            .arg(output == kStandardOutput ? QStringLiteral("to standard output") : output,
+    say(CommandLine::tr("%1 を書き出せません: %2")
+            .arg(output == kStandardOutput ? CommandLine::tr("標準出力に") : output,
                  written.error));
     return ExitStatus::Failure;
   }
   if (!outputGiven)
-    say(QStringLiteral("wrote %1 pages to %2").arg(written.pages).arg(output));
+    say(CommandLine::tr("%2 に %1 ページを書き出しました").arg(written.pages).arg(output));
   return ExitStatus::Success;
 }

@@ -1,4 +1,5 @@
 #include "joboptions.h"
+#include "commandlinetexts.h"
 
 #include "sheetkinds.h"
 #include "worksheetpresets.h"
@@ -80,12 +81,14 @@ Result paper(WorksheetJob &job, const QStringList &values) {
   return std::nullopt;
 }
 
-QCommandLineOption valued(const QString &name, const QString &help, const QString &value) {
-  return QCommandLineOption(name, help, value);
+// Helps are translated when the table is made, after the translations are in.
+QCommandLineOption valued(const char *name, const char *help, const char *value) {
+  return QCommandLineOption(QString::fromLatin1(name), CommandLine::tr(help),
+                            QString::fromLatin1(value));
 }
 
-QCommandLineOption flag(const QString &name, const QString &help) {
-  return QCommandLineOption(name, help);
+QCommandLineOption flag(const char *name, const char *help) {
+  return QCommandLineOption(QString::fromLatin1(name), CommandLine::tr(help));
 }
 
 template <std::optional<int64_t> WorksheetJob::*Member, JobField Field>
@@ -122,55 +125,95 @@ Result title(WorksheetJob &job, const QStringList &values) {
 
 const QList<JobOption> &jobOptions() {
   static const QList<JobOption> options{
-      {valued("preset", "One of the four preset worksheets (see --list-presets).", "name"),
+      {valued("preset",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "4つのプリセットの1つ（--list-presets を見てください）。"),
+              "name"),
        &preset},
       {valued("kind",
-              "A kind of problem (see --list-kinds); give it again, or a list a,b, for a mix.",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "問題の種類（--list-kinds を見てください）。くりかえすか a,b "
+                                "のように並べると混ぜられます。"),
               "kind"),
        &kinds},
-      {valued("min", "Smallest value of every operand (0..9999).", "n"),
+      {valued("min", QT_TRANSLATE_NOOP("CommandLine", "どの数もこれより小さくしない（0..9999）。"),
+              "n"),
        &optionalNumberOption<&WorksheetJob::min, JobField::Min>},
-      {valued("max", "Largest value of every operand (0..9999).", "n"),
+      {valued("max", QT_TRANSLATE_NOOP("CommandLine", "どの数もこれより大きくしない（0..9999）。"),
+              "n"),
        &optionalNumberOption<&WorksheetJob::max, JobField::Max>},
-      {valued("first", "Range of the first number, e.g. 10..99 (a division's dividend).", "A..B"),
+      {valued("first",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "1つめの数の範囲。たとえば 10..99（わり算ではわられる数）。"),
+              "A..B"),
        &rangeOption<&WorksheetJob::first, JobField::First>},
-      {valued("second", "Range of the second number (a division's divisor).", "A..B"),
+      {valued("second", QT_TRANSLATE_NOOP("CommandLine", "2つめの数の範囲（わり算ではわる数）。"),
+              "A..B"),
        &rangeOption<&WorksheetJob::second, JobField::Second>},
-      {valued("result", "Range of the result (a division's quotient).", "A..B"),
+      {valued("result", QT_TRANSLATE_NOOP("CommandLine", "答えの範囲（わり算では商）。"), "A..B"),
        &rangeOption<&WorksheetJob::result, JobField::Result>},
-      {valued("carry",
-              "Addition with (yes) or without (no) carrying, subtraction with or without "
-              "borrowing, in any column; any (the default) mixes both.",
-              "yes|no|any"),
+      {valued(
+           "carry",
+           QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "たし算のくり上がり、ひき算のくり下がりが、どこかの位にある（yes）かない（no）か。"
+               "any（指定しないとき）は両方をまぜます。"),
+           "yes|no|any"),
        &carry},
-      {valued("count", "Problems on a sheet (1..10000; default: one full page).", "n"),
+      {valued("count",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "1まいの問題の数（1..10000。指定しなければ1ページ分）。"),
+              "n"),
        &optionalNumberOption<&WorksheetJob::count, JobField::Count>},
-      {valued("rows", "Rows of problems on a page (1..50; default 10).", "n"),
+      {valued("rows",
+              QT_TRANSLATE_NOOP("CommandLine", "1ページの問題の行数（1..50。指定しなければ 10）。"),
+              "n"),
        &optionalNumberOption<&WorksheetJob::rows, JobField::Rows>},
-      {valued("columns", "Columns of problems on a page (1..10; default from the width).", "n"),
+      {valued("columns",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "1ページの問題の列数（1..10。指定しなければ問題の幅から）。"),
+              "n"),
        &optionalNumberOption<&WorksheetJob::columns, JobField::Columns>},
-      {valued("sheets", "Different sheets to make (1..1000).", "n"),
+      {valued("sheets",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "作るプリントの枚数。1まいずつ問題がちがいます（1..1000）。"),
+              "n"),
        &numberOption<&WorksheetJob::sheets, JobField::Sheets>},
-      {valued("copies", "Copies of every sheet, with one answer sheet (1..100).", "n"),
+      {valued(
+           "copies",
+           QT_TRANSLATE_NOOP("CommandLine", "同じプリントを何まい作るか。答えは1まい（1..100）。"),
+           "n"),
        &numberOption<&WorksheetJob::copies, JobField::Copies>},
       {valued("seed",
-              "Seed of the batch (0..4294967295); each sheet's own seed is in its footer. "
-              "Drawn at random when not given.",
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "プリントのシード（0..4294967295）。1まいずつのシードは下のらんにあります。"
+                  "指定しなければランダムに決めます。"),
               "n"),
        &numberOption<&WorksheetJob::seed, JobField::Seed>},
-      {flag("answers", "An answer sheet after every sheet."), &jobFlag<&WorksheetJob::answers>},
-      {flag("answers-at-end", "All answer sheets after the last sheet."),
+      {flag("answers", QT_TRANSLATE_NOOP("CommandLine", "1まいごとに、そのあとに答えのプリント。")),
+       &jobFlag<&WorksheetJob::answers>},
+      {flag("answers-at-end", QT_TRANSLATE_NOOP("CommandLine", "答えのプリントを最後にまとめて。")),
        &jobFlag<&WorksheetJob::answersAtEnd>},
-      {flag("name-field", "A name field: 名前（　　）."), &fieldFlag<&SheetFields::name>},
-      {flag("class-field", "A class field: 　年　組　番."), &fieldFlag<&SheetFields::className>},
-      {flag("date-field", "A date field: 　月　日."), &fieldFlag<&SheetFields::date>},
-      {flag("score-field", "A score field: 　　／N."), &fieldFlag<&SheetFields::score>},
+      {flag("name-field", QT_TRANSLATE_NOOP("CommandLine", "名前のらん: 名前（　　）。")),
+       &fieldFlag<&SheetFields::name>},
+      {flag("class-field", QT_TRANSLATE_NOOP("CommandLine", "組のらん: 　年　組　番。")),
+       &fieldFlag<&SheetFields::className>},
+      {flag("date-field", QT_TRANSLATE_NOOP("CommandLine", "日付のらん: 　月　日。")),
+       &fieldFlag<&SheetFields::date>},
+      {flag("score-field", QT_TRANSLATE_NOOP("CommandLine", "点数のらん: 　　／N。")),
+       &fieldFlag<&SheetFields::score>},
       {valued("title",
-              "A title at the top; an empty text gives the preset's caption or the kinds' names.",
+              QT_TRANSLATE_NOOP("CommandLine", "上にタイトル。空ならプリセットや種類の名前。"),
               "text"),
        &title},
-      {flag("numbers", "Number the problems."), &fieldFlag<&SheetFields::numbers>},
-      {valued("paper", "Paper: a4 (default), b5 (JIS), a5 or letter, portrait.", "size"), &paper},
+      {flag("numbers", QT_TRANSLATE_NOOP("CommandLine", "問題に番号をつけます。")),
+       &fieldFlag<&SheetFields::numbers>},
+      {valued("paper",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "用紙: a4（指定しないとき）、b5（JIS）、a5、letter。たて向き。"),
+              "size"),
+       &paper},
   };
   return options;
 }

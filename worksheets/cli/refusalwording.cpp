@@ -1,4 +1,5 @@
 #include "refusalwording.h"
+#include "commandlinetexts.h"
 
 #include <array>
 #include <utility>
@@ -27,36 +28,40 @@ constexpr std::array<std::pair<JobField, const char *>, 16> kOptionOf{{
 QString reason(const Refusal &r, const QString &value) {
   switch (r.reason) {
   case RefusalReason::OutOfRange:
-    return QStringLiteral("must be between %1 and %2").arg(r.low).arg(r.high);
+    return CommandLine::tr("%1 から %2 までにしてください").arg(r.low).arg(r.high);
   case RefusalReason::LowAboveHigh:
-    return r.field == JobField::Min ? QStringLiteral("must not be above --max")
-                                    : QStringLiteral("the low end is above the high end");
+    return r.field == JobField::Min
+               ? CommandLine::tr("--max より大きくできません")
+               : CommandLine::tr("はじめの数がおわりの数より大きくなっています");
   case RefusalReason::NotWithPreset:
-    return QStringLiteral("does not go with --preset, which fixes its problems");
+    return CommandLine::tr("--preset とはいっしょに使えません（プリセットの問題は決まっています）");
   case RefusalReason::NotForKinds:
-    return QStringLiteral("only applies to add, subtract and missing-addend");
+    return CommandLine::tr("add、subtract、missing-addend にだけ使えます");
   case RefusalReason::NoProblems:
     return r.field == JobField::Carry
-               ? QStringLiteral("no problem of these ranges has the carrying asked for")
-               : QStringLiteral("no problem fits these ranges");
+               ? CommandLine::tr("この範囲には、指定したくり上がり・くり下がりの問題がありません")
+               : CommandLine::tr("この範囲に合う問題がありません");
   case RefusalReason::NoDivisor:
-    return QStringLiteral("no divisor of %1 or more: a division cannot divide by less").arg(r.low);
+    return CommandLine::tr(
+               "わる数が %1 以上になるようにしてください（それより小さい数ではわれません）")
+        .arg(r.low);
   case RefusalReason::Unknown:
     return r.field == JobField::Kind || r.field == JobField::Preset
-               ? QStringLiteral("unknown name '%1' (see %2)")
+               ? CommandLine::tr("'%1' という名前はありません（%2 を見てください）")
                      .arg(value, r.field == JobField::Kind ? QStringLiteral("--list-kinds")
                                                            : QStringLiteral("--list-presets"))
-               : QStringLiteral("unknown value '%1'").arg(value);
+               : CommandLine::tr("'%1' は使えない値です").arg(value);
   case RefusalReason::NotANumber:
-    return QStringLiteral("'%1' is not a whole number").arg(value);
+    return CommandLine::tr("'%1' は整数ではありません").arg(value);
   case RefusalReason::NotARange:
-    return QStringLiteral("'%1' is not a range A..B of whole numbers").arg(value);
+    return CommandLine::tr("'%1' は整数の範囲 A..B ではありません").arg(value);
   case RefusalReason::Missing:
-    return QStringLiteral("a kind or a preset is needed (see --list-kinds and --list-presets)");
+    return CommandLine::tr(
+        "種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）");
   case RefusalReason::TooSmall:
-    return QStringLiteral("too many for the paper: the problems would print smaller than 2 mm");
+    return CommandLine::tr("用紙に入りきりません（問題が 2 mm より小さくなります）");
   case RefusalReason::BadText:
-    return QStringLiteral("must be at most %1 characters, with no control characters").arg(r.high);
+    return CommandLine::tr("%1 文字までにしてください（制御文字は使えません）").arg(r.high);
   }
   return {};
 }

@@ -3,6 +3,7 @@
 #include "pdfbook.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,7 +28,7 @@ BatchWrite render(const ResolvedJob &job, QIODevice &device,
   if (outcome == BatchOutcome::Cancelled) {
     result.outcome = BatchWrite::Outcome::Cancelled;
   } else if (outcome == BatchOutcome::PageRefused || !finished) {
-    result.error = QStringLiteral("the PDF writer refused a page");
+    result.error = QCoreApplication::translate("BatchWriter", "PDFのページを作れませんでした");
   } else {
     result.outcome = BatchWrite::Outcome::Written;
     result.pages = batchPages(job);
@@ -73,11 +74,13 @@ BatchWrite writeBatchPdf(const ResolvedJob &job, const QString &path,
   BatchWrite result;
   const QFileInfo folder(QFileInfo(path).absolutePath());
   if (!folder.exists()) {
-    result.error = QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    result.error = QCoreApplication::translate("BatchWriter", "フォルダ %1 がありません")
+                       .arg(folder.filePath());
     return result;
   }
   if (!folder.isDir()) {
-    result.error = QStringLiteral("%1 is not a folder").arg(folder.filePath());
+    result.error = QCoreApplication::translate("BatchWriter", "%1 はフォルダではありません")
+                       .arg(folder.filePath());
     return result;
   }
   QSaveFile file(path);

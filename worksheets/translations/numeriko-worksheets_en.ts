@@ -1,0 +1,766 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>BatchWriter</name>
+    <message>
+        <location filename="../pdf/batchwriter.cpp" line="31"/>
+        <source>PDFのページを作れませんでした</source>
+        <translation>the PDF writer refused a page</translation>
+    </message>
+    <message>
+        <location filename="../pdf/batchwriter.cpp" line="77"/>
+        <source>フォルダ %1 がありません</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <location filename="../pdf/batchwriter.cpp" line="82"/>
+        <source>%1 はフォルダではありません</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../cli/commandline.cpp" line="39"/>
+        <source>たし算: 1つめ + 2つめ = 答え</source>
+        <translation>addition: first + second = result</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="40"/>
+        <source>ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません</source>
+        <translation>subtraction: first - second = result, never negative</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="41"/>
+        <source>かけ算: 1つめ × 2つめ = 答え</source>
+        <translation>multiplication: first x second = result</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="42"/>
+        <source>□のあるかけ算: 1つめ × □ = 答え、または □ × 2つめ = 答え</source>
+        <translation>multiplication with one factor in a box: first x [] = result, or [] x second = result</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="43"/>
+        <source>□のあるたし算: □ + 2つめ = 答え、または 1つめ + □ = 答え</source>
+        <translation>addition with one addend in a box: [] + second = result, or first + [] = result</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="44"/>
+        <source>あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）</source>
+        <translation>exact division: dividend (first) / divisor (second) = quotient (result)</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="46"/>
+        <source>あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）</source>
+        <translation>division with a remainder of 1 or more: first / second = result ... remainder</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="54"/>
+        <source>（%1 題、%2 行 × %3 列）</source>
+        <translation>(%1 problems, %2 rows of %3)</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="64"/>
+        <source>指定しないとき: --first %1 --second %2</source>
+        <translation>default --first %1 --second %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="67"/>
+        <source> --result %1（数の範囲を指定しないとき）</source>
+        <translation> --result %1 (while no operand range is given)</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="69"/>
+        <source>。--carry が使えます</source>
+        <translation>; takes --carry</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="75"/>
+        <source>使い方: numeriko-worksheets --preset 名前 | --kind 種類... [オプション] [-o ファイル]
+オプションは &apos;numeriko-worksheets --help&apos; で見られます。</source>
+        <translation>Usage: numeriko-worksheets --preset NAME | --kind KIND... [options] [-o FILE]
+Try &apos;numeriko-worksheets --help&apos; for the options.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="80"/>
+        <source>
+例:
+  numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
+  numeriko-worksheets --kind subtract --max 9 --count 50 --date-field -o -
+  numeriko-worksheets --kind add --kind subtract --first 10..99 --second 1..9 --carry no
+
+--preset といっしょに使えるのは --sheets、--copies、--seed、--answers、
+--answers-at-end、らんのオプション、--title、--numbers、--paper、-o だけです。
+プリントの下のらんにそのプリントのシードがあります。--seed &lt;そのシード&gt; --sheets 1
+で、どのコンピューターでも同じプリントがもう一度作れます。
+
+終了ステータス: 0 は PDF を書き出したとき、1 は書き出せなかったとき（書きかけの
+ファイルは残りません）、2 はオプションか値がまちがっているとき。</source>
+        <translation>
+Examples:
+  numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
+  numeriko-worksheets --kind subtract --max 9 --count 50 --date-field -o -
+  numeriko-worksheets --kind add --kind subtract --first 10..99 --second 1..9 --carry no
+
+With --preset, only --sheets, --copies, --seed, --answers, --answers-at-end,
+the fields, --title, --numbers, --paper and -o apply.
+Every sheet&apos;s footer shows its seed: --seed &lt;that seed&gt; --sheets 1 prints that
+sheet again, the same on every machine.
+
+Exit status: 0 when the PDF was written, 1 when it could not be written
+(nothing is left half-written), 2 on a bad option or value.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="97"/>
+        <source>答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、または選んだ種類・範囲・らんのプリントです。</source>
+        <translation>Makes arithmetic worksheets with answer sheets as one PDF: the four presets of Numeriko, or sheets of the kinds, ranges and fields you choose.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="104"/>
+        <source>PDFを書き出す先（- は標準出力。指定しなければ worksheets.pdf）。</source>
+        <translation>Where to write the PDF (- for standard output; default worksheets.pdf).</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="108"/>
+        <source>プリセットの一覧を出します。</source>
+        <translation>Lists the presets.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="109"/>
+        <source>問題の種類の一覧を出します。</source>
+        <translation>Lists the kinds of problem.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="111"/>
+        <source>ウィンドウを開きます（デスクトップでオプションをつけずに起動したときも開きます）。</source>
+        <translation>Opens the window (also what no options at all do on a desktop).</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="163"/>
+        <source>余分な引数 &apos;%1&apos; があります</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="183"/>
+        <source>シード %1（--seed %1 で同じプリントをもう一度作れます）</source>
+        <translation>seed %1 (--seed %1 makes these sheets again)</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="191"/>
+        <source>%1 を書き出せません: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="192"/>
+        <source>標準出力に</source>
+        <translation>to standard output</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="197"/>
+        <source>%2 に %1 ページを書き出しました</source>
+        <translation>wrote %1 pages to %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="129"/>
+        <source>4つのプリセットの1つ（--list-presets を見てください）。</source>
+        <translation>One of the four preset worksheets (see --list-presets).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="134"/>
+        <source>問題の種類（--list-kinds を見てください）。くりかえすか a,b のように並べると混ぜられます。</source>
+        <translation>A kind of problem (see --list-kinds); give it again, or a list a,b, for a mix.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="139"/>
+        <source>どの数もこれより小さくしない（0..9999）。</source>
+        <translation>Smallest value of every operand (0..9999).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="142"/>
+        <source>どの数もこれより大きくしない（0..9999）。</source>
+        <translation>Largest value of every operand (0..9999).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="146"/>
+        <source>1つめの数の範囲。たとえば 10..99（わり算ではわられる数）。</source>
+        <translation>Range of the first number, e.g. 10..99 (a division&apos;s dividend).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="150"/>
+        <source>2つめの数の範囲（わり算ではわる数）。</source>
+        <translation>Range of the second number (a division&apos;s divisor).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="153"/>
+        <source>答えの範囲（わり算では商）。</source>
+        <translation>Range of the result (a division&apos;s quotient).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="157"/>
+        <source>たし算のくり上がり、ひき算のくり下がりが、どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。</source>
+        <translation>Addition with (yes) or without (no) carrying, subtraction with or without borrowing, in any column; any (the default) mixes both.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="164"/>
+        <source>1まいの問題の数（1..10000。指定しなければ1ページ分）。</source>
+        <translation>Problems on a sheet (1..10000; default: one full page).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="169"/>
+        <source>1ページの問題の行数（1..50。指定しなければ 10）。</source>
+        <translation>Rows of problems on a page (1..50; default 10).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="173"/>
+        <source>1ページの問題の列数（1..10。指定しなければ問題の幅から）。</source>
+        <translation>Columns of problems on a page (1..10; default from the width).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="178"/>
+        <source>作るプリントの枚数。1まいずつ問題がちがいます（1..1000）。</source>
+        <translation>Different sheets to make (1..1000).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="184"/>
+        <source>同じプリントを何まい作るか。答えは1まい（1..100）。</source>
+        <translation>Copies of every sheet, with one answer sheet (1..100).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="188"/>
+        <source>プリントのシード（0..4294967295）。1まいずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
+        <translation>Seed of the batch (0..4294967295); each sheet&apos;s own seed is in its footer. Drawn at random when not given.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="194"/>
+        <source>1まいごとに、そのあとに答えのプリント。</source>
+        <translation>An answer sheet after every sheet.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="196"/>
+        <source>答えのプリントを最後にまとめて。</source>
+        <translation>All answer sheets after the last sheet.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="198"/>
+        <source>名前のらん: 名前（&#x3000;&#x3000;）。</source>
+        <translation>A name field: 名前（&#x3000;&#x3000;）.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="200"/>
+        <source>組のらん: &#x3000;年&#x3000;組&#x3000;番。</source>
+        <translation>A class field: &#x3000;年&#x3000;組&#x3000;番.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="202"/>
+        <source>日付のらん: &#x3000;月&#x3000;日。</source>
+        <translation>A date field: &#x3000;月&#x3000;日.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="204"/>
+        <source>点数のらん: &#x3000;&#x3000;／N。</source>
+        <translation>A score field: &#x3000;&#x3000;／N.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="207"/>
+        <source>上にタイトル。空ならプリセットや種類の名前。</source>
+        <translation>A title at the top; an empty text gives the preset&apos;s caption or the kinds&apos; names.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="210"/>
+        <source>問題に番号をつけます。</source>
+        <translation>Number the problems.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="213"/>
+        <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter。たて向き。</source>
+        <translation>Paper: a4 (default), b5 (JIS), a5 or letter, portrait.</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="31"/>
+        <source>%1 から %2 までにしてください</source>
+        <translation>must be between %1 and %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="34"/>
+        <source>--max より大きくできません</source>
+        <translation>must not be above --max</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="35"/>
+        <source>はじめの数がおわりの数より大きくなっています</source>
+        <translation>The first end is above the second.</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="37"/>
+        <source>--preset とはいっしょに使えません（プリセットの問題は決まっています）</source>
+        <translation>does not go with --preset, which fixes its problems</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="39"/>
+        <source>add、subtract、missing-addend にだけ使えます</source>
+        <translation>only applies to add, subtract and missing-addend</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="42"/>
+        <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
+        <translation>no problem of these ranges has the carrying asked for</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="43"/>
+        <source>この範囲に合う問題がありません</source>
+        <translation>No problem fits these ranges.</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="45"/>
+        <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
+        <translation>no divisor of %1 or more: a division cannot divide by less</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="50"/>
+        <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
+        <translation>unknown name &apos;%1&apos; (see %2)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="53"/>
+        <source>&apos;%1&apos; は使えない値です</source>
+        <translation>unknown value &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="55"/>
+        <source>&apos;%1&apos; は整数ではありません</source>
+        <translation>&apos;%1&apos; is not a whole number</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="57"/>
+        <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
+        <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="59"/>
+        <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
+        <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="62"/>
+        <source>用紙に入りきりません（問題が 2 mm より小さくなります）</source>
+        <translation>too many for the paper: the problems would print smaller than 2 mm</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="64"/>
+        <source>%1 文字までにしてください（制御文字は使えません）</source>
+        <translation>must be at most %1 characters, with no control characters</translation>
+    </message>
+</context>
+<context>
+    <name>JobForm</name>
+    <message>
+        <location filename="../gui/jobform.cpp" line="29"/>
+        <source>たし算</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="30"/>
+        <source>ひき算</source>
+        <translation>Subtraction</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="31"/>
+        <source>かけ算</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="32"/>
+        <source>かけ算（□をもとめる）</source>
+        <translation>Multiplication, missing factor</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="33"/>
+        <source>たし算（□をもとめる）</source>
+        <translation>Addition, missing addend</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="34"/>
+        <source>わり算（あまりなし）</source>
+        <translation>Division, exact</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="35"/>
+        <source>わり算（あまりあり）</source>
+        <translation>Division with remainder</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="56"/>
+        <location filename="../gui/jobform.cpp" line="57"/>
+        <source>指定する</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="59"/>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="60"/>
+        <source>年・組・番</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="61"/>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="61"/>
+        <source>点数</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="62"/>
+        <source>問題の番号</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="62"/>
+        <source>つける</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="64"/>
+        <source>新しく(&amp;W)</source>
+        <translation>Ne&amp;w</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="65"/>
+        <source>次も使う(&amp;X)</source>
+        <translation>&amp;Keep next time</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="66"/>
+        <source>種類と範囲を選ぶ</source>
+        <translation>Choose kinds and ranges</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="69"/>
+        <source>プリント(&amp;P):</source>
+        <translation>&amp;Worksheet:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="81"/>
+        <source>種類(&amp;K):</source>
+        <translation>&amp;Kinds:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="82"/>
+        <source>1つめの数(&amp;1):</source>
+        <translation>First number (&amp;1):</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="83"/>
+        <source>2つめの数(&amp;2):</source>
+        <translation>Second number (&amp;2):</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="84"/>
+        <source>答えの数(&amp;3):</source>
+        <translation>Result (&amp;3):</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="86"/>
+        <source>どちらでも</source>
+        <translation>Either</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="87"/>
+        <source>なし</source>
+        <translation>Without</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="88"/>
+        <source>あり</source>
+        <translation>With</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="89"/>
+        <source>くり上がり・くり下がり(&amp;C):</source>
+        <translation>&amp;Carrying, borrowing:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="92"/>
+        <source>1ページ分</source>
+        <translation>One page</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="93"/>
+        <source>問題の数(&amp;N):</source>
+        <translation>&amp;Number of problems:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="95"/>
+        <source>つけない</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="96"/>
+        <source>1まいごとに</source>
+        <translation>After each sheet</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="97"/>
+        <source>最後にまとめて</source>
+        <translation>All at the end</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="99"/>
+        <source>答えのプリント(&amp;A):</source>
+        <translation>&amp;Answer sheets:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="103"/>
+        <source>らん(&amp;F):</source>
+        <translation>&amp;Fields:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="105"/>
+        <source>空なら種類の名前</source>
+        <translation>Empty: the kinds&apos; names</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="107"/>
+        <source>タイトル(&amp;T):</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="111"/>
+        <source>用紙(&amp;S):</source>
+        <translation>Pa&amp;per:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="114"/>
+        <source>枚数(&amp;H):</source>
+        <translation>S&amp;heets:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="117"/>
+        <source>シード(&amp;D):</source>
+        <translation>Seed (&amp;D):</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="220"/>
+        <source>%1から%2までにしてください</source>
+        <translation>Must be between %1 and %2.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="222"/>
+        <source>はじめの数がおわりの数より大きくなっています</source>
+        <translation>The first end is above the second.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="224"/>
+        <source>プリセットでは変えられません</source>
+        <translation>A preset fixes this.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="226"/>
+        <source>たし算とひき算にだけ使えます</source>
+        <translation>Applies to addition and subtraction only.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="228"/>
+        <source>この範囲に合う問題がありません</source>
+        <translation>No problem fits these ranges.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="230"/>
+        <source>わる数に%1以上の数が入るようにしてください</source>
+        <translation>Let the divisors reach %1 or more.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="234"/>
+        <source>整数を入れてください</source>
+        <translation>Enter a whole number.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="236"/>
+        <source>種類を1つ以上選んでください</source>
+        <translation>Choose at least one kind.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="238"/>
+        <source>この用紙には入りきりません</source>
+        <translation>Too many for this paper.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="240"/>
+        <source>%1文字までにしてください（改行やタブは使えません）</source>
+        <translation>At most %1 characters, without line breaks or tabs.</translation>
+    </message>
+</context>
+<context>
+    <name>RangeField</name>
+    <message>
+        <location filename="../gui/rangefield.cpp" line="25"/>
+        <source>%1 から</source>
+        <translation>%1 from</translation>
+    </message>
+    <message>
+        <location filename="../gui/rangefield.cpp" line="26"/>
+        <source>%1 まで</source>
+        <translation>%1 to</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetWindow</name>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="38"/>
+        <source>PDFで保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="40"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="44"/>
+        <location filename="../gui/worksheetwindow.cpp" line="70"/>
+        <source>さんすうプリント</source>
+        <translation>Arithmetic Worksheets</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="68"/>
+        <source>印刷(&amp;R)…</source>
+        <translation>P&amp;rint…</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="69"/>
+        <source>PDFで保存(&amp;V)…</source>
+        <translation>Sa&amp;ve as PDF…</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="74"/>
+        <source>プリントの見本</source>
+        <translation>Worksheet preview</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="78"/>
+        <source>保存した設定(&amp;G):</source>
+        <translation>Kept settin&amp;gs:</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="80"/>
+        <source>保存した設定</source>
+        <translation>Kept settings</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="81"/>
+        <source>名前をつけて保存(&amp;M)…</source>
+        <translation>Keep under a na&amp;me…</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="82"/>
+        <source>名前を変える(&amp;E)…</source>
+        <translation>R&amp;ename…</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="83"/>
+        <source>消す(&amp;L)</source>
+        <translation>Remove (&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="109"/>
+        <source>前のページ</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="110"/>
+        <source>次のページ</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="111"/>
+        <source>拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="112"/>
+        <source>縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="113"/>
+        <source>全体</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="113"/>
+        <source>ページ全体を表示</source>
+        <translation>Show the whole page</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="143"/>
+        <source>名前をつけて保存</source>
+        <translation>Keep under a name</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="143"/>
+        <source>名前:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="153"/>
+        <source>名前を変える</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="153"/>
+        <source>新しい名前:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="197"/>
+        <source>このままではプリントを作れません。
+%1</source>
+        <translation>These settings cannot make a worksheet.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="223"/>
+        <source>やめる</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="240"/>
+        <source>PDFを作っています…</source>
+        <translation>Making the PDF…</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="243"/>
+        <source>%1 に保存できませんでした。
+%2</source>
+        <translation>Could not save %1.
+%2</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="250"/>
+        <source>プリンターがありません。PDFで保存してください。</source>
+        <translation>There is no printer. Save as PDF instead.</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="264"/>
+        <source>印刷しています…</source>
+        <translation>Printing…</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="270"/>
+        <source>印刷できませんでした。</source>
+        <translation>Could not print.</translation>
+    </message>
+    <message>
+        <location filename="../gui/worksheetwindow.cpp" line="283"/>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+</context>
+</TS>
