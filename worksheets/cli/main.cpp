@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <csignal>
 #include <cstring>
@@ -39,7 +40,7 @@ void prepare(QGuiApplication &application) {
   QGuiApplication::setApplicationVersion(QStringLiteral(NUMERIKO_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numeriko.Worksheets"));
   installPrintTypefaces();
-  installTranslations(application);
+  installTranslations(application, QLocale::system());
 }
 
 } // namespace

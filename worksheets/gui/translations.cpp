@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-void installTranslations(QCoreApplication &application) {
-  const bool japanese = QLocale::system().language() == QLocale::Japanese;
+void installTranslations(QCoreApplication &application, const QLocale &locale) {
+  const bool japanese = locale.language() == QLocale::Japanese;
   const QString language = japanese ? QStringLiteral("ja") : QStringLiteral("en");
   auto *qt = new QTranslator(&application);
   if (qt->load(QStringLiteral("qtbase_") + language,

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -225,6 +226,9 @@ void WorksheetWindow::runWithProgress(
   progress.setMinimumDuration(500);
   work([&](int64_t done, int64_t) {
     progress.setValue(int(done));
+    // Until the dialog shows, it lets nothing through: keep the window drawn
+    // and the cancel heard, but take no other input while the batch runs.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return !progress.wasCanceled();
   });
 }

@@ -1,0 +1,225 @@
+// The worksheet window through its real widgets: the form builds the job the
+// core checks, a refusal stops the outputs, saving writes whole files or
+// none, and the English window shows no Japanese but the sheets' own.
+
+#include "jobform.h"
+#include "translations.h"
+#include "worksheetwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Fixture {
+  QTemporaryDir folder;
+  QSettings settings{folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+  QString answer; // the save dialog's answer
+  QStringList reports;
+  std::unique_ptr<WorksheetWindow> window;
+
+  Fixture() {
+    WorksheetServices services;
+    services.saveFileName = [this](QWidget *, const QString &) { return answer; };
+    services.report = [this](QWidget *, const QString &message) { reports << message; };
+    services.settings = &settings;
+    window = std::make_unique<WorksheetWindow>(std::move(services));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+  template <typename T> T *labelled(const QString &label) const {
+    for (QLabel *l : window->findChildren<QLabel *>())
+      if (l->text().startsWith(label) && l->buddy())
+        return qobject_cast<T *>(l->buddy());
+    return nullptr;
+  }
+  QPushButton *button(const QString &prefix) const {
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+      if (b->text().startsWith(prefix))
+        return b;
+    return nullptr;
+  }
+  void choose(QComboBox *combo, int index) const {
+    combo->setFocus();
+    while (combo->currentIndex() < index)
+      QTest::keyClick(combo, Qt::Key_Down);
+    while (combo->currentIndex() > index)
+      QTest::keyClick(combo, Qt::Key_Up);
+  }
+  void type(QWidget *field, const QString &text) const {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+  }
+  bool outputsEnabled() const {
+    return button(QStringLiteral("印刷"))->isEnabled() &&
+           button(QStringLiteral("PDFで保存"))->isEnabled();
+  }
+};
+
+bool japanese(const QString &text) {
+  static const QRegularExpression kana(QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"));
+  return text.contains(kana);
+}
+
+int pagesOf(const QString &pdf) {
+  QFile file(pdf);
+  if (!file.open(QIODevice::ReadOnly))
+    return -1;
+  return int(file.readAll().count("/Type /Page\n")) + int(0);
+}
+
+} // namespace
+
+class WorksheetsWindowTest : public QObject {
+  Q_OBJECT
+
+private Q_SLOTS:
+  void theFormShouldBuildTheJobAndARefusalStopTheOutputs() {
+    Fixture f;
+    QVERIFY(f.window->job());
+    QCOMPARE(f.window->job()->sheet.kinds.front().kind, SheetKind::Add);
+
+    // The kinds' ticks make a mix, the first range bounds the first number.
+    auto *kinds = f.labelled<QWidget>(QStringLiteral("種類"));
+    QTest::mouseClick(kinds->findChildren<QCheckBox *>().at(5), Qt::LeftButton);
+    WorksheetJob job = f.window->form().job();
+    QCOMPARE(job.kinds, (std::vector<SheetKind>{SheetKind::Add, SheetKind::Divide}));
+    auto *first = f.labelled<QWidget>(QStringLiteral("1つめ"));
+    QTest::mouseClick(first->findChild<QCheckBox *>(), Qt::LeftButton);
+    const QList<QSpinBox *> ends = first->findChildren<QSpinBox *>();
+    f.type(ends[0], QStringLiteral("12"));
+    f.type(ends[1], QStringLiteral("40"));
+    QCOMPARE(f.window->form().job().first, (std::optional<NumberRange>{{12, 40}}));
+    QVERIFY(f.outputsEnabled());
+
+    // Low above high: the core's refusal at the field, no preview, no output.
+    f.type(ends[1], QStringLiteral("3"));
+    QVERIFY(!f.window->job());
+    QVERIFY(!f.outputsEnabled());
+    QVERIFY(f.window->findChild<QPrintPreviewWidget *>()->isHidden());
+    bool said = false;
+    for (QLabel *label : f.window->findChildren<QLabel *>(QStringLiteral("refusal")))
+      said |= label->isVisible() && label->text().contains(QStringLiteral("大きく"));
+    QVERIFY(said);
+    f.type(ends[1], QStringLiteral("99"));
+    QVERIFY(f.window->job() && f.outputsEnabled());
+
+    // A preset fixes the problems; answers, paper, sheets and seed go into the job.
+    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
+    f.choose(f.labelled<QComboBox>(QStringLiteral("答えのプリント")), 2);
+    f.choose(f.labelled<QComboBox>(QStringLiteral("用紙")), 1);
+    f.type(f.labelled<QSpinBox>(QStringLiteral("枚数")), QStringLiteral("30"));
+    auto *seed = f.labelled<QWidget>(QStringLiteral("シード"))->findChild<QLineEdit *>();
+    f.type(seed, QStringLiteral("7"));
+    job = f.window->form().job();
+    QCOMPARE(job.preset, &kWorksheetPresets[2]);
+    QVERIFY(job.kinds.empty() && !job.first);
+    QVERIFY(job.answers && job.answersAtEnd);
+    QCOMPARE(job.paper, Paper::B5);
+    QCOMPARE(job.sheets, 30);
+    QCOMPARE(job.seed, 7);
+    QCOMPARE(f.window->form().suggestedName(), QStringLiteral("余りのあるわり算100題-30枚.pdf"));
+    f.type(seed, QStringLiteral("x"));
+    QVERIFY(!f.outputsEnabled());
+    f.type(seed, QStringLiteral("7"));
+
+    // The choices come back at the next start; the seed only when kept.
+    f.window->close();
+    Fixture again;
+    again.settings.clear();
+    for (const QString &key : f.settings.allKeys())
+      again.settings.setValue(key, f.settings.value(key));
+    again.window = std::make_unique<WorksheetWindow>(WorksheetServices{{}, {}, &again.settings});
+    QCOMPARE(again.window->form().job().preset, &kWorksheetPresets[2]);
+    QVERIFY(again.window->form().job().seed != 7);
+  }
+
+  void savingShouldWriteWholeFilesOrNone() {
+    Fixture f;
+    QDir dir(f.folder.path());
+    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
+    f.type(f.labelled<QSpinBox>(QStringLiteral("枚数")), QStringLiteral("3"));
+
+    f.answer.clear(); // the dialog cancelled
+    f.button(QStringLiteral("PDFで保存"))->click();
+    QCOMPARE(dir.entryList({QStringLiteral("*.pdf")}), QStringList());
+
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    f.answer = dir.filePath(QStringLiteral("plain/sheets.pdf"));
+    f.button(QStringLiteral("PDFで保存"))->click();
+    QCOMPARE(f.reports.size(), 1);
+    QVERIFY2(f.reports.first().contains(QStringLiteral("plain")), qPrintable(f.reports.first()));
+
+    // Cancelled in the progress dialog: no file.
+    f.answer = dir.filePath(QStringLiteral("cancelled.pdf"));
+    QTimer::singleShot(0, f.window.get(), [&] {
+      if (auto *progress = f.window->findChild<QProgressDialog *>())
+        progress->cancel();
+    });
+    f.button(QStringLiteral("PDFで保存"))->click();
+    QVERIFY(!QFile::exists(f.answer));
+
+    f.answer = dir.filePath(QStringLiteral("sheets.pdf"));
+    f.button(QStringLiteral("PDFで保存"))->click();
+    QCOMPARE(pagesOf(f.answer), 6);
+    QCOMPARE(f.reports.size(), 1);
+  }
+
+  void theEnglishWindowShouldShowNoJapaneseButTheSheets() {
+    QFile ts(QStringLiteral(NUMERIKO_TS));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    const QByteArray entries = ts.readAll();
+    QVERIFY(entries.contains("<translation>"));
+    QVERIFY(!entries.contains("type=\"unfinished\""));
+
+    installTranslations(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+    Fixture f;
+    auto *first = f.labelled<QWidget>(QStringLiteral("First"));
+    QVERIFY(first);
+    QTest::mouseClick(first->findChild<QCheckBox *>(), Qt::LeftButton);
+    f.type(first->findChildren<QSpinBox *>()[0], QStringLiteral("50")); // a refusal, shown
+    QVERIFY(!f.window->job());
+    QStringList seen{f.window->windowTitle()};
+    for (QWidget *w : f.window->findChildren<QWidget *>()) {
+      if (w->isHidden())
+        continue;
+      seen << w->toolTip() << w->accessibleName();
+      if (auto *label = qobject_cast<QLabel *>(w))
+        seen << label->text();
+      if (auto *button = qobject_cast<QAbstractButton *>(w))
+        seen << button->text();
+      if (auto *edit = qobject_cast<QLineEdit *>(w))
+        seen << edit->placeholderText();
+      if (auto *spin = qobject_cast<QSpinBox *>(w))
+        seen << spin->specialValueText();
+      if (auto *combo = qobject_cast<QComboBox *>(w))
+        for (int i = 0; i < combo->count(); ++i)
+          // The preset captions are the sheets' own titles.
+          if (combo != f.labelled<QComboBox>(QStringLiteral("&Worksheet")) || i == 0)
+            seen << combo->itemText(i);
+    }
+    for (const QString &text : seen)
+      QVERIFY2(!japanese(text), qPrintable(text));
+  }
+};
+
+QTEST_MAIN(WorksheetsWindowTest)
+#include "worksheets_window_test.moc"
