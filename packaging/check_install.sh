@@ -21,43 +21,39 @@ done
 rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" > /dev/null
 
-id=io.github.numeriko.Numeriko
-desktop=$stage/share/applications/$id.desktop
-metainfo=$stage/share/metainfo/$id.metainfo.xml
-[[ -f $desktop ]] || fail "no desktop entry at $desktop"
-[[ -f $metainfo ]] || fail "no metainfo at $metainfo"
-desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+# Each program: its desktop entry starts it with its icon at every size, and
+# its metainfo validates and launches the entry.
+check_program() {
+  local id=$1 desktop=$stage/share/applications/$1.desktop metainfo=$stage/share/metainfo/$1.metainfo.xml
+  [[ -f $desktop ]] || fail "no desktop entry at $desktop"
+  [[ -f $metainfo ]] || fail "no metainfo at $metainfo"
+  desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+  appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
 
-program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-[[ -n $program && -x $stage/bin/$program ]] || fail "Exec=$program is not an installed program"
+  local program icon size png width height
+  program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+  [[ -n $program && -x $stage/bin/$program ]] || fail "Exec=$program is not an installed program"
+  grep -q "<binary>$program</binary>" "$metainfo" || fail "$metainfo does not name $program"
 
-icon=$(sed -n 's/^Icon=//p' "$desktop")
-for size in 16 32 48 64 128 256; do
-  png=$stage/share/icons/hicolor/${size}x${size}/apps/$icon.png
-  [[ -f $png ]] || fail "no ${size}x${size} icon named $icon"
-  # A PNG's width and height are big-endian words at bytes 16 and 20.
-  read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
-    awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
-  [[ $width == "$size" && $height == "$size" ]] || fail "$png is ${width}x${height}"
-done
+  icon=$(sed -n 's/^Icon=//p' "$desktop")
+  for size in 16 32 48 64 128 256; do
+    png=$stage/share/icons/hicolor/${size}x${size}/apps/$icon.png
+    [[ -f $png ]] || fail "no ${size}x${size} icon named $icon"
+    # A PNG's width and height are big-endian words at bytes 16 and 20.
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+      awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [[ $width == "$size" && $height == "$size" ]] || fail "$png is ${width}x${height}"
+  done
 
-grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
-  fail "the metainfo does not launch $(basename "$desktop")"
-grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo is not $id"
+  grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $(basename "$desktop")"
+  grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo is not $id"
+}
 
-worksheets_id=io.github.numeriko.Worksheets
-worksheets_metainfo=$stage/share/metainfo/$worksheets_id.metainfo.xml
-[[ -f $worksheets_metainfo ]] || fail "no metainfo at $worksheets_metainfo"
-appstreamcli validate --no-net "$worksheets_metainfo" || fail "appstreamcli rejects $worksheets_metainfo"
-grep -q "<id>$worksheets_id</id>" "$worksheets_metainfo" || fail "the worksheet metainfo is not $worksheets_id"
-grep -q "<binary>numeriko-worksheets</binary>" "$worksheets_metainfo" ||
-  fail "the worksheet metainfo does not name the numeriko-worksheets program"
-# The program is built in a later step than its metainfo is installed.
-if [[ -e $build/worksheets/numeriko-worksheets ]]; then
-  [[ -f $stage/bin/numeriko-worksheets && -x $stage/bin/numeriko-worksheets ]] ||
-    fail "numeriko-worksheets is not an installed program"
-fi
+check_program io.github.numeriko.Numeriko
+check_program io.github.numeriko.Worksheets
+metainfo=$stage/share/metainfo/io.github.numeriko.Numeriko.metainfo.xml
+worksheets_metainfo=$stage/share/metainfo/io.github.numeriko.Worksheets.metainfo.xml
 
 for file in "$metainfo" "$worksheets_metainfo"; do
   grep -q "<project_license>GPL-3.0-or-later</project_license>" "$file" ||

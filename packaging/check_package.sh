@@ -34,6 +34,8 @@ paths=(./usr/bin/numeriko
   ./usr/share/applications/io.github.numeriko.Numeriko.desktop
   ./usr/share/metainfo/io.github.numeriko.Numeriko.metainfo.xml
   ./usr/share/metainfo/io.github.numeriko.Worksheets.metainfo.xml
+  ./usr/share/applications/io.github.numeriko.Worksheets.desktop
+  ./usr/share/icons/hicolor/256x256/apps/io.github.numeriko.Worksheets.png
   ./usr/share/icons/hicolor/16x16/apps/io.github.numeriko.Numeriko.png
   ./usr/share/icons/hicolor/256x256/apps/io.github.numeriko.Numeriko.png
   ./usr/share/doc/numeriko/copyright)

@@ -64,15 +64,19 @@ bool writeIcons(const QDir &folder) {
 // The desktop icons as a hicolor theme tree, PNG with transparency, named by
 // the program's desktop id.
 bool writeDesktopIcons(const QDir &folder) {
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    const QString sizeFolder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
-    const QString path =
-        folder.filePath(sizeFolder + QStringLiteral("/io.github.numeriko.Numeriko.png"));
-    if (!folder.mkpath(sizeFolder) || !drawIcon(size).save(path, "PNG")) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-      return false;
+  const std::pair<const char *, QImage (*)(int)> programs[]{
+      {"io.github.numeriko.Numeriko", &drawIcon},
+      {"io.github.numeriko.Worksheets", &drawWorksheetIcon},
+  };
+  for (const auto &[id, draw] : programs)
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+      const QString sizeFolder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+      const QString path = folder.filePath(sizeFolder + QStringLiteral("/%1.png").arg(id));
+      if (!folder.mkpath(sizeFolder) || !draw(size).save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+      }
     }
-  }
   return true;
 }
 

@@ -54,6 +54,55 @@ QImage drawTile(bool taken) {
   });
 }
 
+namespace {
+
+// Draws at four times the size on a green rounded square and scales down
+// smoothly, as every icon of the programs is made.
+template <typename Paint> QImage iconOnGreen(int size, Paint paint) {
+  const qreal s = size;
+  QImage large(size * 4, size * 4, QImage::Format_ARGB32_Premultiplied);
+  large.fill(Qt::transparent);
+  {
+    QPainter p(&large);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(4, 4);
+    const QRectF back(0.5, 0.5, s - 1, s - 1);
+    QLinearGradient green(0, 0, 0, s);
+    green.setColorAt(0, colours::windowGreen.lighter(135));
+    green.setColorAt(1, colours::windowGreen);
+    p.setPen(QPen(colours::windowGreen.darker(170), qMax(1.0, s / 40)));
+    p.setBrush(green);
+    p.drawRoundedRect(back, s * 0.2, s * 0.2);
+    paint(p, s);
+  }
+  return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+QImage drawWorksheetIcon(int size) {
+  return iconOnGreen(size, [](QPainter &p, qreal s) {
+    const QRectF sheet(s * 0.2, s * 0.12, s * 0.6, s * 0.76);
+    p.setPen(QPen(QColor(90, 90, 90), qMax(0.75, s / 64)));
+    p.setBrush(Qt::white);
+    p.drawRect(sheet);
+    // Three problems: a dark rule each, and a yellow box to fill in.
+    for (int line = 0; line < 3; ++line) {
+      const qreal y = sheet.top() + sheet.height() * (0.22 + 0.28 * line);
+      const qreal h = sheet.height() * 0.14;
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(60, 60, 60));
+      p.drawRect(
+          QRectF(sheet.left() + sheet.width() * 0.12, y + h * 0.35, sheet.width() * 0.4, h * 0.3));
+      p.setPen(QPen(QColor(60, 60, 60), qMax(0.75, s / 80)));
+      p.setBrush(kTileYellow);
+      p.drawRect(
+          QRectF(sheet.left() + sheet.width() * 0.62, y - h * 0.1, sheet.width() * 0.24, h * 1.2));
+    }
+  });
+}
+
 QImage drawIcon(int size) {
   const qreal s = size;
   QImage large(size * 4, size * 4, QImage::Format_ARGB32_Premultiplied);

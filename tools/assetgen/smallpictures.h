@@ -10,3 +10,6 @@ QImage drawTile(bool taken);
 // The application icon at size x size: counting tiles on a green rounded
 // square, transparent around it.
 QImage drawIcon(int size);
+// The worksheet program's icon at size x size: a ruled sheet with a box to
+// fill in, on the same green rounded square.
+QImage drawWorksheetIcon(int size);
