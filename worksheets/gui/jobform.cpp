@@ -154,6 +154,15 @@ JobForm::JobForm(QWidget *parent)
 void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobField> refusedField) {
   auto *name = new QLabel(label, this);
   name->setBuddy(field);
+  // A row of several controls takes the label's mnemonic to its first one;
+  // a label only hands its mnemonic to a buddy that takes focus.
+  if (field->focusPolicy() == Qt::NoFocus)
+    for (QWidget *child : field->findChildren<QWidget *>())
+      if (child->focusPolicy() != Qt::NoFocus) {
+        field->setFocusProxy(child);
+        field->setFocusPolicy(Qt::StrongFocus);
+        break;
+      }
   layout_->addRow(name, field);
   if (!refusedField)
     return;

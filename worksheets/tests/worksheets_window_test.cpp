@@ -150,6 +150,31 @@ private Q_SLOTS:
     QVERIFY(again.window->form().job().seed != 7);
   }
 
+  // Every label's mnemonic reaches its field, or a row's first control.
+  void everyLabelShouldTakeItsMnemonicToItsField() {
+    Fixture f;
+    QApplication::setActiveWindow(f.window.get());
+    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 0);
+    int labels = 0;
+    for (QLabel *label : f.window->findChildren<QLabel *>()) {
+      if (!label->buddy())
+        continue;
+      const auto mnemonic = QRegularExpression(QStringLiteral("&(.)")).match(label->text());
+      QVERIFY2(mnemonic.hasMatch(), qPrintable(label->text()));
+      const QKeySequence key = QKeySequence::mnemonic(label->text());
+      QTest::keySequence(f.window.get(), key);
+      QWidget *field = label->buddy()->focusProxy() ? label->buddy()->focusProxy() : label->buddy();
+      QVERIFY2(QApplication::focusWidget() == field, qPrintable(label->text()));
+      ++labels;
+    }
+    QCOMPARE(labels, 14);
+    // Tab goes from the preset to the first kind's tick, not to the row around it.
+    f.labelled<QComboBox>(QStringLiteral("プリント"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(),
+             f.labelled<QWidget>(QStringLiteral("種類"))->focusProxy());
+  }
+
   void savingShouldWriteWholeFilesOrNone() {
     Fixture f;
     QDir dir(f.folder.path());
