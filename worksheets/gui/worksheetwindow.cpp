@@ -29,8 +29,8 @@
 
 namespace {
 
-const QString kLastKey = QStringLiteral("last");
-const QString kKeptGroup = QStringLiteral("kept");
+constexpr QLatin1StringView kLastKey("last");
+constexpr QLatin1StringView kKeptGroup("kept");
 
 WorksheetWindow::Services withDefaults(WorksheetWindow::Services services) {
   if (!services.saveFileName)
@@ -156,9 +156,9 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
                              .trimmed();
     if (!ok || name.isEmpty() || name == old)
       return;
-    const QVariant state = settings_->value(kKeptGroup + u'/' + old);
-    settings_->remove(kKeptGroup + u'/' + old);
-    settings_->setValue(kKeptGroup + u'/' + name, state);
+    const QVariant state = settings_->value(QString(kKeptGroup) + u'/' + old);
+    settings_->remove(QString(kKeptGroup) + u'/' + old);
+    settings_->setValue(QString(kKeptGroup) + u'/' + name, state);
     loadKept();
     kept_->setCurrentIndex(kept_->findData(name));
   });
@@ -166,12 +166,12 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
     const QString name = kept_->currentData().toString();
     if (name.isEmpty())
       return;
-    settings_->remove(kKeptGroup + u'/' + name);
+    settings_->remove(QString(kKeptGroup) + u'/' + name);
     loadKept();
   });
   connect(kept_, &QComboBox::activated, this, &WorksheetWindow::keptChosen);
 
-  form_->setState(settings_->value(kLastKey).toMap());
+  form_->setState(settings_->value(QString(kLastKey)).toMap());
   loadKept();
   connect(form_, &JobForm::changed, this, &WorksheetWindow::jobChanged);
   jobChanged();
@@ -180,7 +180,7 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
 WorksheetWindow::~WorksheetWindow() = default;
 
 void WorksheetWindow::closeEvent(QCloseEvent *event) {
-  settings_->setValue(kLastKey, form_->state());
+  settings_->setValue(QString(kLastKey), form_->state());
   settings_->sync();
   QWidget::closeEvent(event);
 }
@@ -192,7 +192,7 @@ void WorksheetWindow::jobChanged() {
   job_ = refusal ? std::nullopt : std::optional<ResolvedJob>(std::get<ResolvedJob>(check));
   printButton_->setEnabled(job_.has_value());
   saveButton_->setEnabled(job_.has_value());
-  settings_->setValue(kLastKey, form_->state());
+  settings_->setValue(QString(kLastKey), form_->state());
   if (refusal) {
     refused_->setText(
         tr("このままではプリントを作れません。\n%1").arg(JobForm::refusalText(*refusal)));
@@ -277,7 +277,7 @@ void WorksheetWindow::print() {
 void WorksheetWindow::keepUnderName(QString name) {
   // A slash would make a settings group of the name.
   name.replace(u'/', u'／');
-  settings_->setValue(kKeptGroup + u'/' + name, form_->state());
+  settings_->setValue(QString(kKeptGroup) + u'/' + name, form_->state());
   loadKept();
   kept_->setCurrentIndex(kept_->findData(name));
 }
@@ -285,7 +285,7 @@ void WorksheetWindow::keepUnderName(QString name) {
 void WorksheetWindow::loadKept() {
   kept_->clear();
   kept_->addItem(tr("（なし）"));
-  settings_->beginGroup(kKeptGroup);
+  settings_->beginGroup(QString(kKeptGroup));
   const QStringList names = settings_->childKeys();
   settings_->endGroup();
   for (const QString &name : names)
@@ -295,5 +295,5 @@ void WorksheetWindow::loadKept() {
 void WorksheetWindow::keptChosen(int index) {
   const QString name = kept_->itemData(index).toString();
   if (!name.isEmpty())
-    form_->setState(settings_->value(kKeptGroup + u'/' + name).toMap());
+    form_->setState(settings_->value(QString(kKeptGroup) + u'/' + name).toMap());
 }
