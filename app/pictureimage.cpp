@@ -65,32 +65,39 @@ void PictureImage::paintEvent(QPaintEvent *) {
     painter.drawPixmap(0, 0, pixmap);
 }
 
+// A button going down while another is held belongs to the press already
+// reported: a key that is down is not pressed again. The buttons held are
+// Qt's record, as a release while the control was disabled never reached it.
+void PictureImage::press(const QMouseEvent *event) {
+  buttonsDown_ = event->buttons();
+  if (!(buttonsDown_ & ~event->button()))
+    Q_EMIT mouseDown();
+}
+
 void PictureImage::mousePressEvent(QMouseEvent *event) {
-  buttonsDown_ |= event->button();
+  press(event);
   if (event->button() == Qt::LeftButton)
     clickArmed_ = true;
-  Q_EMIT mouseDown();
 }
 
 void PictureImage::mouseDoubleClickEvent(QMouseEvent *event) {
   // The second press of a double-click: Qt delivers it either as this event
   // alone or as a press followed by this event. Either way it is reported as
   // one press whose release is no click.
-  if (!(buttonsDown_ & event->button())) {
-    buttonsDown_ |= event->button();
-    Q_EMIT mouseDown();
-  }
+  if (!(buttonsDown_ & event->button()))
+    press(event);
   if (event->button() == Qt::LeftButton)
     clickArmed_ = false;
 }
 
 void PictureImage::mouseReleaseEvent(QMouseEvent *event) {
-  buttonsDown_ &= ~event->button();
+  buttonsDown_ = event->buttons();
   if (event->button() == Qt::LeftButton) {
     const bool click = clickArmed_ && rect().contains(event->position().toPoint());
     clickArmed_ = false;
     if (click)
       Q_EMIT clicked();
   }
-  Q_EMIT mouseUp();
+  if (!buttonsDown_)
+    Q_EMIT mouseUp();
 }

@@ -14,7 +14,8 @@
 // fixed name (a key) keeps it and tells the description as its accessible
 // description instead.
 //
-// A click is a left-button press released over the control; it is reported
+// A press lasts from the first button going down to the last coming up. A
+// click is a left-button press released over the control; it is reported
 // before the release, so a key still shows its pressed picture while its
 // operation runs. The second press of a double-click is reported as a press
 // and a release but never as a click.
@@ -48,6 +49,7 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
 
 private:
+  void press(const QMouseEvent *event);
   void describe();
   void updateOpaque();
 

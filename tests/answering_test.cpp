@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 #include <set>
+#include <utility>
 
 Q_DECLARE_METATYPE(ProblemRecord)
 
@@ -438,6 +439,39 @@ private Q_SLOTS:
     QVERIFY(pressedAtClick);
     QCOMPARE(picture->picture().cacheKey(), plain);
     QCOMPARE(f.drill().EnteredAnswer, entered);
+  }
+
+  void aKeyPressedWithBothButtonsShouldComeBackUp() {
+    FormFixture f;
+    f.startRun();
+    f.showProblem({7, 3, 4, 0, 0});
+    auto *key = f.picture("Image44"); // key 1, never the answer
+    const qint64 plain = key->picture().cacheKey();
+    const QPoint onKey = f.centreOf(key);
+    bool pressedAtClick = false;
+    connect(key, &PictureImage::clicked, this,
+            [&] { pressedAtClick = f.shows("Image44", "Image53"); });
+    // The left button goes down, then the right one; they come up in turn.
+    const QPoint away(100, 600);
+    using Release = std::pair<Qt::MouseButton, QPoint>;
+    for (const auto &releases :
+         {std::array{Release{Qt::LeftButton, onKey}, Release{Qt::RightButton, onKey}},
+          std::array{Release{Qt::RightButton, onKey}, Release{Qt::LeftButton, onKey}},
+          std::array{Release{Qt::LeftButton, away}, Release{Qt::RightButton, away}}}) {
+      f.press(key);
+      f.press(key, Qt::RightButton);
+      QVERIFY(f.shows("Image44", "Image53"));
+      for (const auto &[button, at] : releases)
+        f.release(at, button);
+      QCOMPARE(key->picture().cacheKey(), plain);
+
+      const int32_t before = f.drill().EnteredAnswer;
+      pressedAtClick = false;
+      f.click(key);
+      QVERIFY(pressedAtClick);
+      QCOMPARE(f.drill().EnteredAnswer, before * 10 + 1);
+      QCOMPARE(key->picture().cacheKey(), plain);
+    }
   }
 
   void aRightAnswerShouldBringOkARewardAndALogLine() {

@@ -201,11 +201,18 @@ void X11DrillTest::initTestCase() {
 }
 
 void X11DrillTest::cleanupTestCase() {
-  for (QProcess *process : {&numeriko_, &server_})
-    if (process->state() != QProcess::NotRunning) {
-      process->kill();
-      process->waitForFinished();
+  if (numeriko_.state() != QProcess::NotRunning) {
+    numeriko_.kill();
+    numeriko_.waitForFinished();
+  }
+  // Ended by SIGTERM, the server removes its socket and lock file itself.
+  if (server_.state() != QProcess::NotRunning) {
+    server_.terminate();
+    if (!server_.waitForFinished(5000)) {
+      server_.kill();
+      server_.waitForFinished();
     }
+  }
 }
 
 void X11DrillTest::startServer() {
