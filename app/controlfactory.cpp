@@ -94,6 +94,7 @@ QWidget *createWidget(const ControlDef &def, QWidget *parent, PictureShelf &pict
 // start-up measures only the texts on show (a hidden label's font may be one
 // nothing on show uses, and measuring loads it).
 class FitToTextWhenShown final : public QObject {
+  Q_OBJECT
 public:
   using QObject::QObject;
 
@@ -169,3 +170,5 @@ void createControls(QWidget *form, const WindowDef &window, std::span<const Cont
   for (QWidget *widget : windowed)
     widget->raise();
 }
+
+#include "controlfactory.moc"

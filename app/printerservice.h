@@ -22,6 +22,15 @@ public:
   [[nodiscard]] virtual PrintCanvas &canvas() = 0;
   // Lets the user choose the printer, the paper and the orientation, modally.
   virtual void openSetupDialog(QWidget *parent) = 0;
+
+protected:
+  // Copying through a PrinterService reference would slice; only a derived
+  // class may copy or move its own kind.
+  PrinterService() = default;
+  PrinterService(const PrinterService &) = default;
+  PrinterService(PrinterService &&) = default;
+  PrinterService &operator=(const PrinterService &) = default;
+  PrinterService &operator=(PrinterService &&) = default;
 };
 
 // The system's current printer, through Qt's printing support.

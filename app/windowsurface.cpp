@@ -46,7 +46,7 @@ void WindowSurface::draw(int x, int y, const QPixmap &picture) {
   changed(QRect(QPoint(x, y), picture.size()));
 }
 
-void WindowSurface::paint(QPainter &painter, const QRect &area) const {
+void WindowSurface::paint(QPainter &painter, QRect area) const {
   // Before the first drawing there is no image: all of it is background.
   const QRect onSurface = area & image_.rect();
   if (!onSurface.isEmpty())
@@ -56,4 +56,4 @@ void WindowSurface::paint(QPainter &painter, const QRect &area) const {
     painter.fillRect(part, background_);
 }
 
-void WindowSurface::changed(const QRect &area) { window_->update(area); }
+void WindowSurface::changed(QRect area) { window_->update(area); }

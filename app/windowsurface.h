@@ -34,11 +34,11 @@ public:
 
   // Copies the part of the surface inside `area` (window pixels) to the
   // painter; the window's background fills whatever lies beyond the surface.
-  void paint(QPainter &painter, const QRect &area) const;
+  void paint(QPainter &painter, QRect area) const;
 
 private:
   QImage &canvas() const;
-  void changed(const QRect &area);
+  void changed(QRect area);
 
   QWidget *window_;
   QSize size_;

@@ -35,4 +35,13 @@ public:
   // Width of lines and outlines in device pixels; 1 at the start of every
   // document. The print runs keep it; other sheets draw heavier rules.
   virtual void setLineWidth(int32_t pixels) = 0;
+
+protected:
+  // Copying through a PrintCanvas reference would slice; only a derived
+  // class may copy or move its own kind.
+  PrintCanvas() = default;
+  PrintCanvas(const PrintCanvas &) = default;
+  PrintCanvas(PrintCanvas &&) = default;
+  PrintCanvas &operator=(const PrintCanvas &) = default;
+  PrintCanvas &operator=(PrintCanvas &&) = default;
 };

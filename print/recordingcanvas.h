@@ -14,7 +14,7 @@ struct FontSize {
 
   static FontSize cellPixels(int32_t pixels) { return {Unit::CellPixels, pixels}; }
   static FontSize points(int32_t points) { return {Unit::Points, points}; }
-  friend bool operator==(const FontSize &, const FontSize &) = default;
+  friend bool operator==(FontSize, FontSize) = default;
 };
 
 // One call on the canvas inside a document, with the font in effect after it.
@@ -65,7 +65,7 @@ struct RecordedPathPoint {
   int32_t x = 0;
   int32_t y = 0;
   bool draws = false;
-  friend bool operator==(const RecordedPathPoint &, const RecordedPathPoint &) = default;
+  friend bool operator==(RecordedPathPoint, RecordedPathPoint) = default;
 };
 
 struct RecordedDocument {
@@ -84,6 +84,10 @@ struct RecordedDocument {
 class RecordingCanvas final : public PrintCanvas {
 public:
   explicit RecordingCanvas(int32_t verticalDpi = 600);
+  RecordingCanvas(const RecordingCanvas &) = delete;
+  RecordingCanvas(RecordingCanvas &&) = default;
+  RecordingCanvas &operator=(const RecordingCanvas &) = delete;
+  RecordingCanvas &operator=(RecordingCanvas &&) = default;
 
   // The attempt-th call (from 1) of beginDocument is refused.
   void refuseBegin(int32_t attempt);

@@ -13,6 +13,15 @@ public:
   virtual double unit() = 0;
   // Called by every shuffle, so that two worksheets in a row differ.
   virtual void reseedFromClock() = 0;
+
+protected:
+  // Copying through a RandomSource reference would slice; only a derived
+  // class may copy or move its own kind.
+  RandomSource() = default;
+  RandomSource(const RandomSource &) = default;
+  RandomSource(RandomSource &&) = default;
+  RandomSource &operator=(const RandomSource &) = default;
+  RandomSource &operator=(RandomSource &&) = default;
 };
 
 // Mersenne twister. With Reseed::Never the clock is ignored and a seeded
@@ -22,6 +31,8 @@ public:
   enum class Reseed { FromClock, Never };
 
   explicit MersenneRandom(uint32_t seed, Reseed reseed = Reseed::FromClock);
+  MersenneRandom(const MersenneRandom &) = delete;
+  MersenneRandom &operator=(const MersenneRandom &) = delete;
 
   int32_t below(int32_t bound) override;
   double unit() override;

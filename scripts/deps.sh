@@ -6,7 +6,8 @@
 # CPack needs to make the Debian package; the CUPS scheduler, its clients and
 # the generic PDF printer's PPD and filters for the test that prints through a
 # print spooler of its own (the machine's printing set-up is left alone);
-# valgrind for the memory check of a ten-problem run.
+# valgrind for the memory check of a ten-problem run; clang-format and clazy
+# for the source checks.
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
@@ -20,7 +21,7 @@ packages=(
   desktop-file-utils appstream
   xvfb xdotool imagemagick libxcb1-dev
   dpkg-dev file
-  valgrind clang-format
+  valgrind clang-format clazy
   "$@"
 )
 

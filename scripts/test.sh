@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Numeriko and runs every test, headless.
+# Installs what is missing, builds Numeriko and runs every test, headless,
+# and with the dev preset Qt's static checks (clazy) as well.
 # Usage: scripts/test.sh [preset]   (dev, the default, or asan: the same
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer)
 set -euo pipefail
@@ -10,3 +11,5 @@ scripts/deps.sh
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset"
+# The asan build compiles the same sources, so clazy runs once, on dev's.
+[[ "$preset" != dev ]] || scripts/check-clazy.sh
