@@ -201,9 +201,13 @@ void WorksheetWindow::jobChanged() {
     return;
   }
   refused_->hide();
-  preview_->show();
   previewPrinter_->setPageLayout(sheetPageLayout(job_->sheet.paper));
-  preview_->updatePreview();
+  // A preview shown for the first time draws itself; drawing it before the
+  // window opens would only be done twice.
+  if (preview_->isVisible())
+    preview_->updatePreview();
+  else if (isVisible())
+    preview_->show();
 }
 
 // The first sheet and its answer sheet, as the batch prints them.

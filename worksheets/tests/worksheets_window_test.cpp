@@ -93,6 +93,7 @@ private Q_SLOTS:
   void theFormShouldBuildTheJobAndARefusalStopTheOutputs() {
     Fixture f;
     QVERIFY(f.window->job());
+    QCOMPARE(f.window->findChild<QPrintPreviewWidget *>()->pageCount(), 2);
     QCOMPARE(f.window->job()->sheet.kinds.front().kind, SheetKind::Add);
 
     // The kinds' ticks make a mix, the first range bounds the first number.
@@ -119,6 +120,10 @@ private Q_SLOTS:
     QVERIFY(said);
     f.type(ends[1], QStringLiteral("99"));
     QVERIFY(f.window->job() && f.outputsEnabled());
+    // The preview is back, with the sheet and its answers.
+    auto *preview = f.window->findChild<QPrintPreviewWidget *>();
+    QVERIFY(preview->isVisible());
+    QCOMPARE(preview->pageCount(), 2);
 
     // A preset fixes the problems; answers, paper, sheets and seed go into the job.
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
