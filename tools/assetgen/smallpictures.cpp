@@ -104,20 +104,7 @@ QImage drawWorksheetIcon(int size) {
 }
 
 QImage drawIcon(int size) {
-  const qreal s = size;
-  QImage large(size * 4, size * 4, QImage::Format_ARGB32_Premultiplied);
-  large.fill(Qt::transparent);
-  {
-    QPainter p(&large);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(4, 4);
-    const QRectF back(0.5, 0.5, s - 1, s - 1);
-    QLinearGradient green(0, 0, 0, s);
-    green.setColorAt(0, colours::windowGreen.lighter(135));
-    green.setColorAt(1, colours::windowGreen);
-    p.setPen(QPen(colours::windowGreen.darker(170), qMax(1.0, s / 40)));
-    p.setBrush(green);
-    p.drawRoundedRect(back, s * 0.2, s * 0.2);
+  return iconOnGreen(size, [](QPainter &p, qreal s) {
     const qreal margin = s * 0.15;
     const qreal gap = s * 0.07;
     const qreal tile = (s - 2 * margin - gap) / 2;
@@ -127,7 +114,5 @@ QImage drawIcon(int size) {
         const QRectF place(margin + column * (tile + gap), margin + row * (tile + gap), tile, tile);
         paintTile(p, place, taken ? colours::windowGreen : kTileYellow, taken);
       }
-  }
-  return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-      .convertToFormat(QImage::Format_ARGB32);
+  });
 }
