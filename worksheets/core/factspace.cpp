@@ -150,12 +150,6 @@ bool FactSpace::empty() const {
   return true;
 }
 
-std::vector<SheetItem> FactSpace::draw(int32_t count, RandomSource &random) const {
-  if (count <= 0 || total_ == 0)
-    return {};
-  return listed_ ? drawListed(count, random) : drawSampled(count, random);
-}
-
 namespace {
 
 // `count` of `pool` without repeats while it lasts; past that, whole rounds
@@ -194,8 +188,10 @@ std::vector<SheetItem> evenly(const std::vector<SheetItem> &pool, int32_t count,
 
 } // namespace
 
-std::vector<SheetItem> FactSpace::drawListed(int32_t count, RandomSource &random) const {
-  return evenly(facts_, count, random);
+std::vector<SheetItem> FactSpace::draw(int32_t count, RandomSource &random) const {
+  if (count <= 0 || total_ == 0)
+    return {};
+  return listed_ ? evenly(facts_, count, random) : drawSampled(count, random);
 }
 
 std::vector<SheetItem> FactSpace::drawSampled(int32_t count, RandomSource &random) const {

@@ -53,7 +53,6 @@ private:
   [[nodiscard]] bool passes(int64_t outer, int64_t inner) const;
   [[nodiscard]] SheetItem item(int64_t outer, int64_t inner) const;
   [[nodiscard]] SheetItem sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const;
-  [[nodiscard]] std::vector<SheetItem> drawListed(int32_t count, RandomSource &random) const;
   [[nodiscard]] std::vector<SheetItem> drawSampled(int32_t count, RandomSource &random) const;
 
   KindPlan plan_;

@@ -14,22 +14,20 @@ namespace {
 
 // Where the places of an item start, from its origin, in device pixels.
 struct ItemPlaces {
-  int64_t number, first, sign, second, equals, result, dots, remainder, end;
+  int64_t first, sign, second, equals, result, dots, end;
 };
 
 ItemPlaces placesOf(const ItemShape &shape, int64_t origin, int32_t pitch) {
   const auto at = [&](int32_t halves) { return origin + int64_t{pitch} * halves / 2; };
   int32_t h = 0;
   ItemPlaces p{};
-  p.number = at(h);
-  p.first = at(h += shape.number);
+  p.first = at(h += shape.number); // the problem's number stands before it
   p.sign = at(h += shape.first);
   p.second = at(h += kSignHalves);
   p.equals = at(h += shape.second);
   p.result = at(h += kSignHalves);
   p.dots = at(h += shape.result);
-  p.remainder = at(h += kSignHalves);
-  p.end = at(h + shape.remainder);
+  p.end = at(h + kSignHalves + shape.remainder);
   return p;
 }
 

@@ -6,12 +6,6 @@
 
 namespace {
 
-template <typename Table, typename Key>
-const auto &entryFor(const Table &table, Key key,
-                     Key (*keyOf)(const typename Table::value_type &)) {
-  return *std::find_if(table.begin(), table.end(), [&](const auto &e) { return keyOf(e) == key; });
-}
-
 std::string lowered(std::string_view text) {
   std::string result(text);
   std::transform(result.begin(), result.end(), result.begin(),
@@ -21,10 +15,8 @@ std::string lowered(std::string_view text) {
 
 } // namespace
 
-const SheetKindInfo &kindInfo(SheetKind kind) {
-  return entryFor(
-      kSheetKinds, kind, +[](const SheetKindInfo &e) { return e.kind; });
-}
+// Every kind and paper has its row, in the order of its enum.
+const SheetKindInfo &kindInfo(SheetKind kind) { return kSheetKinds[std::size_t(kind)]; }
 
 std::optional<SheetKind> kindNamed(std::string_view name) {
   for (const SheetKindInfo &info : kSheetKinds)
@@ -33,10 +25,7 @@ std::optional<SheetKind> kindNamed(std::string_view name) {
   return std::nullopt;
 }
 
-const PaperInfo &paperInfo(Paper paper) {
-  return entryFor(
-      kPapers, paper, +[](const PaperInfo &e) { return e.paper; });
-}
+const PaperInfo &paperInfo(Paper paper) { return kPapers[std::size_t(paper)]; }
 
 std::optional<Paper> paperNamed(std::string_view name) {
   const std::string wanted = lowered(name);

@@ -52,6 +52,14 @@ inline constexpr std::array<SheetKindInfo, 7> kSheetKinds{{
      false},
 }};
 
+// kindInfo() and paperInfo() look rows up by their enum's value.
+template <typename Table> constexpr bool inEnumOrder(const Table &table, auto keyOf) {
+  for (std::size_t i = 0; i < table.size(); ++i)
+    if (std::size_t(keyOf(table[i])) != i)
+      return false;
+  return true;
+}
+static_assert(inEnumOrder(kSheetKinds, [](const SheetKindInfo &k) { return k.kind; }));
 [[nodiscard]] const SheetKindInfo &kindInfo(SheetKind kind);
 [[nodiscard]] std::optional<SheetKind> kindNamed(std::string_view name);
 
@@ -72,5 +80,6 @@ inline constexpr std::array<PaperInfo, 4> kPapers{{
     {Paper::Letter, "letter", "Letter", 216, 279},
 }};
 
+static_assert(inEnumOrder(kPapers, [](const PaperInfo &p) { return p.paper; }));
 [[nodiscard]] const PaperInfo &paperInfo(Paper paper);
 [[nodiscard]] std::optional<Paper> paperNamed(std::string_view name);

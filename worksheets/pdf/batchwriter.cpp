@@ -90,8 +90,7 @@ BatchWrite writeBatchPdf(const ResolvedJob &job, const QString &path,
   }
   result = render(job, file, progress);
   if (result.outcome != BatchWrite::Outcome::Written) {
-    file.cancelWriting();
-    file.commit();
+    file.cancelWriting(); // the temporary file goes with the QSaveFile
     return result;
   }
   if (!file.commit()) {
