@@ -36,6 +36,10 @@ constexpr std::array<const char *, 7> kKindLabels{
 };
 static_assert(kKindLabels.size() == kSheetKinds.size());
 
+constexpr int kKeptRole = Qt::UserRole + 1;
+// The custom choice, the presets and the separator before the kept sheets.
+constexpr int kKeptStart = int(kWorksheetPresets.size()) + 2;
+
 // The answer sheets' place: none, after each sheet, all at the end.
 enum class AnswerPlace { None, AfterEach, AtEnd };
 
@@ -135,7 +139,14 @@ JobForm::JobForm(QWidget *parent)
            titled_, title_, paper_, sheets_, seed_, newSeed_, fixSeed_})
     chain(next);
 
-  for (QComboBox *combo : {preset_, carry_, answers_, paper_})
+  connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const QString kept = preset_->itemData(index, kKeptRole).toString();
+    if (kept.isEmpty())
+      Q_EMIT changed();
+    else
+      Q_EMIT keptChosen(kept);
+  });
+  for (QComboBox *combo : {carry_, answers_, paper_})
     connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
   for (QSpinBox *spin : {count_, sheets_})
     connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
@@ -175,8 +186,52 @@ void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobFiel
   rows_[*refusedField] = {field, refusal};
 }
 
+void JobForm::addPresetTools(QWidget *tools) {
+  layout_->insertRow(1, QString(), tools);
+  QWidget *previous = preset_;
+  for (QWidget *next : tools->findChildren<QWidget *>())
+    if (next->focusPolicy() & Qt::TabFocus) {
+      setTabOrder(previous, next);
+      previous = next;
+    }
+}
+
+int JobForm::presetChoice() const {
+  return currentKept().isEmpty() ? preset_->currentIndex() : keptBase_;
+}
+
+int JobForm::keptIndex(const QString &name) const {
+  return name.isEmpty() ? -1 : preset_->findData(name, kKeptRole);
+}
+
+QString JobForm::currentKept() const { return preset_->currentData(kKeptRole).toString(); }
+
+void JobForm::setKeptNames(const QStringList &names, const QString &choose) {
+  const QString chosen = choose.isEmpty() ? currentKept() : choose;
+  const int base = presetChoice();
+  const QSignalBlocker quiet(preset_);
+  while (preset_->count() > kKeptStart - 1)
+    preset_->removeItem(preset_->count() - 1);
+  if (!names.isEmpty())
+    preset_->insertSeparator(kKeptStart - 1);
+  for (const QString &name : names) {
+    preset_->addItem(name);
+    preset_->setItemData(preset_->count() - 1, name, kKeptRole);
+  }
+  // Gone or not, a kept sheet leaves the form as it was.
+  keptBase_ = base;
+  const int kept = keptIndex(chosen);
+  preset_->setCurrentIndex(kept >= 0 ? kept : base);
+}
+
+void JobForm::showKept(const QString &name, const QVariantMap &state) {
+  QVariantMap shown = state;
+  shown[QStringLiteral("kept")] = name;
+  setState(shown);
+}
+
 void JobForm::updateEnabled() {
-  const bool custom = preset_->currentIndex() == 0;
+  const bool custom = presetChoice() == 0;
   for (QWidget *widget :
        std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, count_})
     widget->setEnabled(custom);
@@ -184,7 +239,7 @@ void JobForm::updateEnabled() {
 
 WorksheetJob JobForm::job() const {
   WorksheetJob job;
-  const int preset = preset_->currentIndex() - 1;
+  const int preset = presetChoice() - 1;
   if (preset >= 0 && preset < int(kWorksheetPresets.size())) {
     job.preset = &kWorksheetPresets[std::size_t(preset)];
   } else {
@@ -253,7 +308,9 @@ QString JobForm::refusalText(const Refusal &refusal) {
 
 QVariantMap JobForm::state() const {
   QVariantMap state;
-  state[QStringLiteral("preset")] = preset_->currentData();
+  state[QStringLiteral("preset")] = preset_->itemData(presetChoice());
+  if (const QString kept = currentKept(); !kept.isEmpty())
+    state[QStringLiteral("kept")] = kept;
   QStringList kinds;
   for (std::size_t k = 0; k < kinds_.size(); ++k)
     if (kinds_[k]->isChecked())
@@ -293,8 +350,14 @@ void JobForm::setState(const QVariantMap &state) {
 void JobForm::applyState(const QVariantMap &state) {
   const auto has = [&](const char *key) { return state.contains(QLatin1String(key)); };
   const auto at = [&](const char *key) { return state.value(QLatin1String(key)); };
-  if (has("preset"))
-    preset_->setCurrentIndex(std::max(0, preset_->findData(at("preset"))));
+  if (has("preset")) {
+    // A preset's data is its name, the custom choice's none.
+    const int preset = at("preset").isNull() ? 0 : preset_->findData(at("preset"));
+    preset_->setCurrentIndex(preset > 0 && preset < kKeptStart ? preset : 0);
+    keptBase_ = preset_->currentIndex();
+    if (const int kept = keptIndex(at("kept").toString()); kept >= 0)
+      preset_->setCurrentIndex(kept);
+  }
   if (has("kinds")) {
     const QStringList kinds = at("kinds").toStringList();
     for (std::size_t k = 0; k < kinds_.size(); ++k)

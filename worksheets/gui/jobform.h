@@ -37,6 +37,17 @@ public:
   [[nodiscard]] QVariantMap state() const;
   void setState(const QVariantMap &state);
 
+  // The sheets a teacher kept under a name follow the presets in the same
+  // list. Choosing one asks for its state with keptChosen(); showKept() fills
+  // the form with it and leaves its name as the choice. setKeptNames() lists
+  // the names and chooses `choose`, or keeps the kept sheet chosen if it is
+  // still there.
+  void setKeptNames(const QStringList &names, const QString &choose = {});
+  [[nodiscard]] QString currentKept() const;
+  void showKept(const QString &name, const QVariantMap &state);
+  // A row of controls under the preset's, next in Tab order.
+  void addPresetTools(QWidget *tools);
+
   void drawNewSeed();
   [[nodiscard]] bool seedFixed() const;
   // A name for the batch's file, e.g. 余りのあるわり算100題-30枚.
@@ -44,11 +55,15 @@ public:
 
 Q_SIGNALS:
   void changed();
+  void keptChosen(const QString &name);
 
 private:
   void addRow(const QString &label, QWidget *field, std::optional<JobField> refusedField);
   void updateEnabled();
   void applyState(const QVariantMap &state);
+  // The preset, or the custom choice, in effect: a kept sheet's own.
+  [[nodiscard]] int presetChoice() const;
+  [[nodiscard]] int keptIndex(const QString &name) const;
 
   QFormLayout *const layout_;
   QComboBox *const preset_;
@@ -73,4 +88,5 @@ private:
   QPushButton *const newSeed_;
   QCheckBox *const fixSeed_;
   std::map<JobField, std::pair<QWidget *, QLabel *>> rows_;
+  int keptBase_ = 0;
 };

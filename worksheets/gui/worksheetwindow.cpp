@@ -7,7 +7,6 @@
 #include "qtprintcanvas.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -64,7 +63,9 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
                        : std::make_unique<QSettings>(QStringLiteral("numeriko"),
                                                      QStringLiteral("numeriko-worksheets"))),
       settings_(services_.settings ? services_.settings : ownSettings_.get()),
-      form_(new JobForm(this)), kept_(new QComboBox(this)),
+      form_(new JobForm(this)), keep_(new QPushButton(tr("名前をつけて保存(&M)…"), this)),
+      rename_(new QPushButton(tr("名前を変える(&E)…"), this)),
+      remove_(new QPushButton(tr("消す(&L)"), this)),
       previewPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       refused_(new QLabel(this)), printButton_(new QPushButton(tr("印刷(&R)…"), this)),
       saveButton_(new QPushButton(tr("PDFで保存(&V)…"), this)) {
@@ -76,18 +77,13 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
   preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
   preview_->setZoomMode(QPrintPreviewWidget::FitInView);
 
-  auto *keptLabel = new QLabel(tr("保存した設定(&G):"), this);
-  keptLabel->setBuddy(kept_);
-  kept_->setAccessibleName(tr("保存した設定"));
-  auto *keep = new QPushButton(tr("名前をつけて保存(&M)…"), this);
-  auto *rename = new QPushButton(tr("名前を変える(&E)…"), this);
-  auto *remove = new QPushButton(tr("消す(&L)"), this);
-  auto *keptRow = new QHBoxLayout;
-  keptRow->addWidget(keptLabel);
-  keptRow->addWidget(kept_, 1);
-  auto *keptButtons = new QHBoxLayout;
-  for (QPushButton *button : {keep, rename, remove})
-    keptButtons->addWidget(button);
+  auto *keptTools = new QWidget(this);
+  auto *keptRow = new QHBoxLayout(keptTools);
+  keptRow->setContentsMargins(0, 0, 0, 0);
+  for (QPushButton *button : {keep_, rename_, remove_})
+    keptRow->addWidget(button);
+  keptRow->addStretch();
+  form_->addPresetTools(keptTools);
 
   auto *outputs = new QHBoxLayout;
   outputs->addStretch();
@@ -102,8 +98,6 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setMinimumWidth(form_->sizeHint().width() +
                           scroll->verticalScrollBar()->sizeHint().width());
-  left->addLayout(keptRow);
-  left->addLayout(keptButtons);
   left->addWidget(scroll, 1);
   left->addLayout(outputs);
 
@@ -139,40 +133,28 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
   connect(preview_, &QPrintPreviewWidget::paintRequested, this, &WorksheetWindow::paintPreview);
   connect(printButton_, &QPushButton::clicked, this, &WorksheetWindow::print);
   connect(saveButton_, &QPushButton::clicked, this, &WorksheetWindow::saveAsPdf);
-  connect(keep, &QPushButton::clicked, this, [this] {
+  connect(keep_, &QPushButton::clicked, this, [this] {
     bool ok = false;
     const QString name = QInputDialog::getText(this, tr("名前をつけて保存"), tr("名前:"),
                                                QLineEdit::Normal, QString(), &ok);
     if (ok && !name.trimmed().isEmpty())
       keepUnderName(name.trimmed());
   });
-  connect(rename, &QPushButton::clicked, this, [this] {
-    const QString old = kept_->currentData().toString();
-    if (old.isEmpty())
-      return;
+  connect(rename_, &QPushButton::clicked, this, [this] {
     bool ok = false;
+    const QString old = form_->currentKept();
     const QString name = QInputDialog::getText(this, tr("名前を変える"), tr("新しい名前:"),
-                                               QLineEdit::Normal, old, &ok)
-                             .trimmed();
-    if (!ok || name.isEmpty() || name == old)
-      return;
-    const QVariant state = settings_->value(QString(kKeptGroup) + u'/' + old);
-    settings_->remove(QString(kKeptGroup) + u'/' + old);
-    settings_->setValue(QString(kKeptGroup) + u'/' + name, state);
-    loadKept();
-    kept_->setCurrentIndex(kept_->findData(name));
+                                               QLineEdit::Normal, old, &ok);
+    if (ok)
+      renameKept(old, name.trimmed());
   });
-  connect(remove, &QPushButton::clicked, this, [this] {
-    const QString name = kept_->currentData().toString();
-    if (name.isEmpty())
-      return;
-    settings_->remove(QString(kKeptGroup) + u'/' + name);
-    loadKept();
+  connect(remove_, &QPushButton::clicked, this, [this] { removeKept(form_->currentKept()); });
+  connect(form_, &JobForm::keptChosen, this, [this](const QString &name) {
+    form_->showKept(name, settings_->value(keptKey(name)).toMap());
   });
-  connect(kept_, &QComboBox::activated, this, &WorksheetWindow::keptChosen);
 
+  form_->setKeptNames(keptNames());
   form_->setState(settings_->value(QString(kLastKey)).toMap());
-  loadKept();
   connect(form_, &JobForm::changed, this, &WorksheetWindow::jobChanged);
   jobChanged();
 }
@@ -190,9 +172,9 @@ void WorksheetWindow::jobChanged() {
   const Refusal *refusal = std::get_if<Refusal>(&check);
   form_->showRefusal(refusal ? std::optional<Refusal>(*refusal) : std::nullopt);
   job_ = refusal ? std::nullopt : std::optional<ResolvedJob>(std::get<ResolvedJob>(check));
+  keptChanged();
   printButton_->setEnabled(job_.has_value());
   saveButton_->setEnabled(job_.has_value());
-  settings_->setValue(QString(kLastKey), form_->state());
   if (refusal) {
     refused_->setText(
         tr("このままではプリントを作れません。\n%1").arg(JobForm::refusalText(*refusal)));
@@ -278,26 +260,45 @@ void WorksheetWindow::print() {
     services_.report(this, tr("印刷できませんでした。"));
 }
 
+void WorksheetWindow::keptChanged() {
+  rename_->setEnabled(!form_->currentKept().isEmpty());
+  remove_->setEnabled(!form_->currentKept().isEmpty());
+  settings_->setValue(QString(kLastKey), form_->state());
+}
+
+QString WorksheetWindow::keptKey(const QString &name) { return QString(kKeptGroup) + u'/' + name; }
+
+QStringList WorksheetWindow::keptNames() const {
+  settings_->beginGroup(QString(kKeptGroup));
+  QStringList names = settings_->childKeys();
+  settings_->endGroup();
+  return names;
+}
+
 void WorksheetWindow::keepUnderName(QString name) {
   // A slash would make a settings group of the name.
   name.replace(u'/', u'／');
-  settings_->setValue(QString(kKeptGroup) + u'/' + name, form_->state());
-  loadKept();
-  kept_->setCurrentIndex(kept_->findData(name));
+  QVariantMap state = form_->state();
+  state.remove(QStringLiteral("kept"));
+  settings_->setValue(keptKey(name), state);
+  form_->setKeptNames(keptNames(), name);
+  keptChanged();
 }
 
-void WorksheetWindow::loadKept() {
-  kept_->clear();
-  kept_->addItem(tr("（なし）"));
-  settings_->beginGroup(QString(kKeptGroup));
-  const QStringList names = settings_->childKeys();
-  settings_->endGroup();
-  for (const QString &name : names)
-    kept_->addItem(name, name);
+void WorksheetWindow::renameKept(const QString &old, QString name) {
+  name.replace(u'/', u'／');
+  if (old.isEmpty() || name.isEmpty() || name == old)
+    return;
+  settings_->setValue(keptKey(name), settings_->value(keptKey(old)));
+  settings_->remove(keptKey(old));
+  form_->setKeptNames(keptNames(), name);
+  keptChanged();
 }
 
-void WorksheetWindow::keptChosen(int index) {
-  const QString name = kept_->itemData(index).toString();
-  if (!name.isEmpty())
-    form_->setState(settings_->value(QString(kKeptGroup) + u'/' + name).toMap());
+void WorksheetWindow::removeKept(const QString &name) {
+  if (name.isEmpty())
+    return;
+  settings_->remove(keptKey(name));
+  form_->setKeptNames(keptNames());
+  keptChanged();
 }

@@ -8,7 +8,6 @@
 #include <memory>
 
 class JobForm;
-class QComboBox;
 class QLabel;
 class QPrinter;
 class QPrintPreviewWidget;
@@ -45,6 +44,8 @@ public:
   void saveAsPdf();
   void print();
   void keepUnderName(QString name);
+  void renameKept(const QString &old, QString name);
+  void removeKept(const QString &name);
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -52,8 +53,10 @@ protected:
 private:
   void jobChanged();
   void paintPreview(QPrinter *printer);
-  void loadKept();
-  void keptChosen(int index);
+  // Rename and remove act on the kept sheet chosen.
+  void keptChanged();
+  [[nodiscard]] static QString keptKey(const QString &name);
+  [[nodiscard]] QStringList keptNames() const;
   void
   runWithProgress(const QString &title, int64_t parts,
                   const std::function<void(const std::function<bool(int64_t, int64_t)> &)> &work);
@@ -62,7 +65,9 @@ private:
   std::unique_ptr<QSettings> ownSettings_;
   QSettings *settings_;
   JobForm *const form_;
-  QComboBox *const kept_;
+  QPushButton *const keep_;
+  QPushButton *const rename_;
+  QPushButton *const remove_;
   std::unique_ptr<QPrinter> previewPrinter_;
   QPrintPreviewWidget *preview_;
   QLabel *const refused_;

@@ -144,6 +144,21 @@ private Q_SLOTS:
     QVERIFY(!f.outputsEnabled());
     f.type(seed, QStringLiteral("7"));
 
+    // A kept sheet is listed with the presets and brings its choices back.
+    auto *presets = f.labelled<QComboBox>(QStringLiteral("プリント"));
+    f.window->keepUnderName(QStringLiteral("3年/2組"));
+    QCOMPARE(presets->currentText(), QStringLiteral("3年／2組"));
+    QVERIFY(f.button(QStringLiteral("消す"))->isEnabled());
+    f.choose(presets, 1);
+    QVERIFY(!f.button(QStringLiteral("消す"))->isEnabled());
+    f.type(f.labelled<QSpinBox>(QStringLiteral("枚数")), QStringLiteral("2"));
+    f.choose(presets, presets->findText(QStringLiteral("3年／2組")));
+    QCOMPARE(f.window->form().job().preset, &kWorksheetPresets[2]);
+    QCOMPARE(f.window->form().job().sheets, 30);
+    f.window->renameKept(QStringLiteral("3年／2組"), QStringLiteral("宿題"));
+    QCOMPARE(presets->currentText(), QStringLiteral("宿題"));
+    QCOMPARE(presets->findText(QStringLiteral("3年／2組")), -1);
+
     // The choices come back at the next start; the seed only when kept.
     f.window->close();
     Fixture again;
@@ -152,7 +167,12 @@ private Q_SLOTS:
       again.settings.setValue(key, f.settings.value(key));
     again.window = std::make_unique<WorksheetWindow>(WorksheetServices{{}, {}, &again.settings});
     QCOMPARE(again.window->form().job().preset, &kWorksheetPresets[2]);
+    QCOMPARE(again.window->form().currentKept(), QStringLiteral("宿題"));
     QVERIFY(again.window->form().job().seed != 7);
+    again.window->removeKept(QStringLiteral("宿題"));
+    QVERIFY(again.window->form().currentKept().isEmpty());
+    QCOMPARE(again.window->form().job().preset, &kWorksheetPresets[2]);
+    QVERIFY(!again.settings.contains(QStringLiteral("kept/宿題")));
   }
 
   // Every label's mnemonic reaches its field, or a row's first control.
@@ -172,9 +192,12 @@ private Q_SLOTS:
       QVERIFY2(QApplication::focusWidget() == field, qPrintable(label->text()));
       ++labels;
     }
-    QCOMPARE(labels, 14);
-    // Tab goes from the preset to the first kind's tick, not to the row around it.
+    QCOMPARE(labels, 13);
+    // Tab goes from the preset to keeping it, then to the first kind's tick,
+    // not to the row around it (renaming and removing wait for a kept sheet).
     f.labelled<QComboBox>(QStringLiteral("プリント"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.button(QStringLiteral("名前をつけて保存")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(),
              f.labelled<QWidget>(QStringLiteral("種類"))->focusProxy());

@@ -391,208 +391,208 @@ Exit status: 0 when the PDF was written, 1 when it could not be written
         <translation>Division with remainder</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="56"/>
-        <location filename="../gui/jobform.cpp" line="57"/>
+        <location filename="../gui/jobform.cpp" line="60"/>
+        <location filename="../gui/jobform.cpp" line="61"/>
         <source>指定する</source>
         <translation>Set</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="59"/>
+        <location filename="../gui/jobform.cpp" line="63"/>
         <source>名前</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="60"/>
+        <location filename="../gui/jobform.cpp" line="64"/>
         <source>年・組・番</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="61"/>
+        <location filename="../gui/jobform.cpp" line="65"/>
         <source>日付</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="61"/>
+        <location filename="../gui/jobform.cpp" line="65"/>
         <source>点数</source>
         <translation>Score</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="62"/>
+        <location filename="../gui/jobform.cpp" line="66"/>
         <source>問題の番号</source>
         <translation>Numbers</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="62"/>
+        <location filename="../gui/jobform.cpp" line="66"/>
         <source>つける</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="64"/>
+        <location filename="../gui/jobform.cpp" line="68"/>
         <source>新しく(&amp;W)</source>
         <translation>Ne&amp;w</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="65"/>
+        <location filename="../gui/jobform.cpp" line="69"/>
         <source>次も使う(&amp;X)</source>
         <translation>&amp;Keep next time</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="66"/>
+        <location filename="../gui/jobform.cpp" line="70"/>
         <source>種類と範囲を選ぶ</source>
         <translation>Choose kinds and ranges</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="69"/>
+        <location filename="../gui/jobform.cpp" line="73"/>
         <source>プリント(&amp;P):</source>
         <translation>&amp;Worksheet:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="81"/>
+        <location filename="../gui/jobform.cpp" line="85"/>
         <source>種類(&amp;K):</source>
         <translation>&amp;Kinds:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="82"/>
+        <location filename="../gui/jobform.cpp" line="86"/>
         <source>1つめの数(&amp;1):</source>
         <translation>First number (&amp;1):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="83"/>
+        <location filename="../gui/jobform.cpp" line="87"/>
         <source>2つめの数(&amp;2):</source>
         <translation>Second number (&amp;2):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="84"/>
+        <location filename="../gui/jobform.cpp" line="88"/>
         <source>答えの数(&amp;3):</source>
         <translation>Result (&amp;3):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="86"/>
+        <location filename="../gui/jobform.cpp" line="90"/>
         <source>どちらでも</source>
         <translation>Either</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="87"/>
+        <location filename="../gui/jobform.cpp" line="91"/>
         <source>なし</source>
         <translation>Without</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="88"/>
+        <location filename="../gui/jobform.cpp" line="92"/>
         <source>あり</source>
         <translation>With</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="89"/>
+        <location filename="../gui/jobform.cpp" line="93"/>
         <source>くり上がり・くり下がり(&amp;C):</source>
         <translation>&amp;Carrying, borrowing:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="92"/>
+        <location filename="../gui/jobform.cpp" line="96"/>
         <source>1ページ分</source>
         <translation>One page</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="93"/>
+        <location filename="../gui/jobform.cpp" line="97"/>
         <source>問題の数(&amp;N):</source>
         <translation>&amp;Number of problems:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="95"/>
+        <location filename="../gui/jobform.cpp" line="99"/>
         <source>つけない</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="96"/>
+        <location filename="../gui/jobform.cpp" line="100"/>
         <source>1まいごとに</source>
         <translation>After each sheet</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="97"/>
+        <location filename="../gui/jobform.cpp" line="101"/>
         <source>最後にまとめて</source>
         <translation>All at the end</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="99"/>
+        <location filename="../gui/jobform.cpp" line="103"/>
         <source>答えのプリント(&amp;A):</source>
         <translation>&amp;Answer sheets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="103"/>
+        <location filename="../gui/jobform.cpp" line="107"/>
         <source>らん(&amp;F):</source>
         <translation>&amp;Fields:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="105"/>
+        <location filename="../gui/jobform.cpp" line="109"/>
         <source>空なら種類の名前</source>
         <translation>Empty: the kinds&apos; names</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="107"/>
+        <location filename="../gui/jobform.cpp" line="111"/>
         <source>タイトル(&amp;T):</source>
         <translation>&amp;Title:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="111"/>
+        <location filename="../gui/jobform.cpp" line="115"/>
         <source>用紙(&amp;S):</source>
         <translation>Pa&amp;per:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="114"/>
+        <location filename="../gui/jobform.cpp" line="118"/>
         <source>枚数(&amp;H):</source>
         <translation>S&amp;heets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="117"/>
+        <location filename="../gui/jobform.cpp" line="121"/>
         <source>シード(&amp;D):</source>
         <translation>Seed (&amp;D):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="220"/>
+        <location filename="../gui/jobform.cpp" line="284"/>
         <source>%1から%2までにしてください</source>
         <translation>Must be between %1 and %2.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="222"/>
+        <location filename="../gui/jobform.cpp" line="286"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="224"/>
+        <location filename="../gui/jobform.cpp" line="288"/>
         <source>プリセットでは変えられません</source>
         <translation>A preset fixes this.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="226"/>
+        <location filename="../gui/jobform.cpp" line="290"/>
         <source>たし算とひき算にだけ使えます</source>
         <translation>Applies to addition and subtraction only.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="228"/>
+        <location filename="../gui/jobform.cpp" line="292"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="230"/>
+        <location filename="../gui/jobform.cpp" line="294"/>
         <source>わる数に%1以上の数が入るようにしてください</source>
         <translation>Let the divisors reach %1 or more.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="234"/>
+        <location filename="../gui/jobform.cpp" line="298"/>
         <source>整数を入れてください</source>
         <translation>Enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="236"/>
+        <location filename="../gui/jobform.cpp" line="300"/>
         <source>種類を1つ以上選んでください</source>
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="238"/>
+        <location filename="../gui/jobform.cpp" line="302"/>
         <source>この用紙には入りきりません</source>
         <translation>Too many for this paper.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="240"/>
+        <location filename="../gui/jobform.cpp" line="304"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>
@@ -624,143 +624,128 @@ Exit status: 0 when the PDF was written, 1 when it could not be written
     </message>
     <message>
         <location filename="../gui/worksheetwindow.cpp" line="44"/>
-        <location filename="../gui/worksheetwindow.cpp" line="70"/>
+        <location filename="../gui/worksheetwindow.cpp" line="72"/>
         <source>さんすうプリント</source>
         <translation>Arithmetic Worksheets</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="68"/>
+        <location filename="../gui/worksheetwindow.cpp" line="70"/>
         <source>印刷(&amp;R)…</source>
         <translation>P&amp;rint…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="69"/>
+        <location filename="../gui/worksheetwindow.cpp" line="71"/>
         <source>PDFで保存(&amp;V)…</source>
         <translation>Sa&amp;ve as PDF…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="74"/>
+        <location filename="../gui/worksheetwindow.cpp" line="76"/>
         <source>プリントの見本</source>
         <translation>Worksheet preview</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="78"/>
-        <source>保存した設定(&amp;G):</source>
-        <translation>Kept settin&amp;gs:</translation>
-    </message>
-    <message>
-        <location filename="../gui/worksheetwindow.cpp" line="80"/>
-        <source>保存した設定</source>
-        <translation>Kept settings</translation>
-    </message>
-    <message>
-        <location filename="../gui/worksheetwindow.cpp" line="81"/>
+        <location filename="../gui/worksheetwindow.cpp" line="66"/>
         <source>名前をつけて保存(&amp;M)…</source>
         <translation>Keep under a na&amp;me…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="82"/>
+        <location filename="../gui/worksheetwindow.cpp" line="67"/>
         <source>名前を変える(&amp;E)…</source>
         <translation>R&amp;ename…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="83"/>
+        <location filename="../gui/worksheetwindow.cpp" line="68"/>
         <source>消す(&amp;L)</source>
         <translation>Remove (&amp;L)</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="109"/>
+        <location filename="../gui/worksheetwindow.cpp" line="104"/>
         <source>前のページ</source>
         <translation>Previous page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="110"/>
+        <location filename="../gui/worksheetwindow.cpp" line="105"/>
         <source>次のページ</source>
         <translation>Next page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="111"/>
+        <location filename="../gui/worksheetwindow.cpp" line="106"/>
         <source>拡大</source>
         <translation>Zoom in</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="112"/>
+        <location filename="../gui/worksheetwindow.cpp" line="107"/>
         <source>縮小</source>
         <translation>Zoom out</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="113"/>
+        <location filename="../gui/worksheetwindow.cpp" line="108"/>
         <source>全体</source>
         <translation>Fit</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="113"/>
+        <location filename="../gui/worksheetwindow.cpp" line="108"/>
         <source>ページ全体を表示</source>
         <translation>Show the whole page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="143"/>
+        <location filename="../gui/worksheetwindow.cpp" line="138"/>
         <source>名前をつけて保存</source>
         <translation>Keep under a name</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="143"/>
+        <location filename="../gui/worksheetwindow.cpp" line="138"/>
         <source>名前:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="153"/>
+        <location filename="../gui/worksheetwindow.cpp" line="146"/>
         <source>名前を変える</source>
         <translation>Rename</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="153"/>
+        <location filename="../gui/worksheetwindow.cpp" line="146"/>
         <source>新しい名前:</source>
         <translation>New name:</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="197"/>
+        <location filename="../gui/worksheetwindow.cpp" line="180"/>
         <source>このままではプリントを作れません。
 %1</source>
         <translation>These settings cannot make a worksheet.
 %1</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="223"/>
+        <location filename="../gui/worksheetwindow.cpp" line="210"/>
         <source>やめる</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="240"/>
+        <location filename="../gui/worksheetwindow.cpp" line="230"/>
         <source>PDFを作っています…</source>
         <translation>Making the PDF…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="243"/>
+        <location filename="../gui/worksheetwindow.cpp" line="233"/>
         <source>%1 に保存できませんでした。
 %2</source>
         <translation>Could not save %1.
 %2</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="250"/>
+        <location filename="../gui/worksheetwindow.cpp" line="240"/>
         <source>プリンターがありません。PDFで保存してください。</source>
         <translation>There is no printer. Save as PDF instead.</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="264"/>
+        <location filename="../gui/worksheetwindow.cpp" line="254"/>
         <source>印刷しています…</source>
         <translation>Printing…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="270"/>
+        <location filename="../gui/worksheetwindow.cpp" line="260"/>
         <source>印刷できませんでした。</source>
         <translation>Could not print.</translation>
-    </message>
-    <message>
-        <location filename="../gui/worksheetwindow.cpp" line="283"/>
-        <source>（なし）</source>
-        <translation>(none)</translation>
     </message>
 </context>
 </TS>
