@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPen>
+#include <QRawFont>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -137,7 +138,9 @@ void QtPrintCanvas::applyFont() {
 }
 
 // The em size whose cell (ascent + descent) comes nearest the height asked for:
-// scaled from the typeface's ratio, then settled on the rounded metrics.
+// scaled from the typeface's ratio, then settled on the rounded metrics. The
+// sizes tried are measured on copies of the probe's font engine: a font
+// engine of each, through fontconfig, would cost more than the whole page.
 int QtPrintCanvas::pixelSizeForCell(int32_t cellHeight) const {
   if (cellHeight < 1)
     return 1;
@@ -149,13 +152,15 @@ int QtPrintCanvas::pixelSizeForCell(int32_t cellHeight) const {
     return boundedPixelSize(cellHeight);
   const int estimate = boundedPixelSize(double(cellHeight) * kProbePixelSize / probeCell);
 
+  QRawFont sized = QRawFont::fromFont(probe);
   int best = estimate;
   int64_t bestError = -1;
   for (int size = std::max(1, estimate - 2); size <= std::min(kLargestPixelSize, estimate + 2);
        ++size) {
-    probe.setPixelSize(size);
-    const QFontMetrics sized(probe, &device_);
-    const int64_t error = std::abs(int64_t{sized.ascent()} + sized.descent() - cellHeight);
+    sized.setPixelSize(size);
+    // Rounded as QFontMetrics rounds them.
+    const int64_t cell = qRound(sized.ascent()) + qRound(sized.descent());
+    const int64_t error = std::abs(cell - cellHeight);
     if (bestError < 0 || error < bestError) {
       best = size;
       bestError = error;
