@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -130,7 +131,6 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
   connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
   connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
   connect(fit, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
-  connect(preview_, &QPrintPreviewWidget::paintRequested, this, &WorksheetWindow::paintPreview);
   connect(printButton_, &QPushButton::clicked, this, &WorksheetWindow::print);
   connect(saveButton_, &QPushButton::clicked, this, &WorksheetWindow::saveAsPdf);
   connect(keep_, &QPushButton::clicked, this, [this] {
@@ -184,12 +184,25 @@ void WorksheetWindow::jobChanged() {
   }
   refused_->hide();
   previewPrinter_->setPageLayout(sheetPageLayout(job_->sheet.paper));
-  // A preview shown for the first time draws itself; drawing it before the
-  // window opens would only be done twice.
+  // A preview shown draws itself.
   if (preview_->isVisible())
     preview_->updatePreview();
   else if (isVisible())
     preview_->show();
+}
+
+void WorksheetWindow::paintEvent(QPaintEvent *event) {
+  QWidget::paintEvent(event);
+  if (previewStarted_)
+    return;
+  // The window opens with blank pages, and the sheets follow once it is on
+  // the screen: drawing them is most of the time the first frame would take.
+  previewStarted_ = true;
+  QTimer::singleShot(0, this, [this] {
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &WorksheetWindow::paintPreview);
+    if (preview_->isVisible())
+      preview_->updatePreview();
+  });
 }
 
 // The first sheet and its answer sheet, as the batch prints them.

@@ -49,6 +49,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
 
 private:
   void jobChanged();
@@ -74,4 +75,5 @@ private:
   QPushButton *const printButton_;
   QPushButton *const saveButton_;
   std::optional<ResolvedJob> job_;
+  bool previewStarted_ = false;
 };
