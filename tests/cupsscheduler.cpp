@@ -15,6 +15,22 @@
 namespace {
 
 const QString kPpd = QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
+const QString kSystemServerBin = QStringLiteral("/usr/lib/cups");
+const QString kFailing = QStringLiteral("numeriko-failing");
+// Run with no arguments, a backend names the devices it finds; otherwise it
+// fails the job as a backend that lost its printer does.
+const QString kFailingBackend = QStringLiteral("#!/bin/sh\n"
+                                               "if [ $# -eq 0 ]; then\n"
+                                               "  echo 'direct numeriko-failing \"Unknown\" "
+                                               "\"Always fails\"'\n"
+                                               "  exit 0\n"
+                                               "fi\n"
+                                               "echo 'ERROR: the test printer is unplugged' >&2\n"
+                                               "exit 1\n");
+const QString kFailingFilter = QStringLiteral("#!/bin/sh\n"
+                                              "cat >/dev/null\n"
+                                              "echo 'ERROR: the test filter fails' >&2\n"
+                                              "exit 1\n");
 const QStringList kSystemFolders = {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
                                     QStringLiteral("/usr/bin"), QStringLiteral("/bin")};
 
@@ -61,6 +77,8 @@ QString CupsScheduler::start() {
 
   for (const char *sub : {"spool/tmp", "cache", "state", "log", "out", "client"})
     QDir(folder_.path()).mkpath(QString::fromLatin1(sub));
+  if (const QString failed = makeServerBin(); !failed.isEmpty())
+    return failed;
   const bool root = geteuid() == 0;
   const group *own = getgrgid(getegid());
   const QString files = QStringLiteral("ServerRoot %1\n"
@@ -72,6 +90,7 @@ QString CupsScheduler::start() {
                                        "ErrorLog %1/log/error_log\n"
                                        "PageLog %1/log/page_log\n"
                                        "Printcap %1/printcap\n"
+                                       "ServerBin %1/serverbin\n"
                                        "FileDevice Yes\n"
                                        "SystemGroup %2\n")
                             .arg(folder_.path(), own ? QString::fromLocal8Bit(own->gr_name)
@@ -130,6 +149,73 @@ QString CupsScheduler::start() {
   }
   stop();
   return QStringLiteral("cupsd did not answer on its socket:\n%1").arg(log());
+}
+
+// The system's ServerBin, its filters and backends linked one by one, with
+// the failing ones beside them.
+QString CupsScheduler::makeServerBin() {
+  const QDir system(kSystemServerBin);
+  QDir own(path(QStringLiteral("serverbin")));
+  if (!own.mkpath(QStringLiteral(".")))
+    return QStringLiteral("cannot make the scheduler's ServerBin");
+  for (const QString &entry : system.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    const bool ofItsOwn = entry == QLatin1String("backend") || entry == QLatin1String("filter");
+    if (!ofItsOwn) {
+      QFile::link(system.filePath(entry), own.filePath(entry));
+      continue;
+    }
+    own.mkpath(entry);
+    const QDir from(system.filePath(entry));
+    for (const QString &file : from.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+      QFile::link(from.filePath(file), own.filePath(entry + u'/' + file));
+  }
+  for (const auto &[folder, script] : {std::pair{QStringLiteral("backend"), kFailingBackend},
+                                       std::pair{QStringLiteral("filter"), kFailingFilter}}) {
+    const QString file = own.filePath(folder + u'/' + kFailing);
+    if (!write(file, script) ||
+        !QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                         QFile::ExeOther))
+      return QStringLiteral("cannot write the failing %1").arg(folder);
+  }
+  return {};
+}
+
+QString CupsScheduler::addQueue(const QString &name, Device device) {
+  QString uri = QStringLiteral("file://%1").arg(outputFile(name));
+  QString ppdFile = kPpd;
+  QStringList extra;
+  if (device == Device::FailingBackend) {
+    uri = kFailing + QStringLiteral(":/unplugged");
+    extra = {QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")};
+  } else if (device == Device::FailingFilter) {
+    QFile generic(kPpd);
+    if (!generic.open(QIODevice::ReadOnly))
+      return QStringLiteral("cannot read %1").arg(kPpd);
+    QString text = QString::fromLatin1(generic.readAll());
+    text.replace(QStringLiteral("*cupsFilter: \"application/vnd.cups-pdf 0 -\""),
+                 QStringLiteral("*cupsFilter: \"application/vnd.cups-pdf 0 %1\"").arg(kFailing));
+    ppdFile = path(QStringLiteral("failing-filter.ppd"));
+    if (!write(ppdFile, text))
+      return QStringLiteral("cannot write %1").arg(ppdFile);
+  }
+  const Result added =
+      client(QStringLiteral("lpadmin"),
+             QStringList{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                         uri, QStringLiteral("-P"), ppdFile} +
+                 extra);
+  return added.exitCode == 0 ? QString() : added.output;
+}
+
+QString CupsScheduler::pause(const QString &name, const QString &reason) {
+  const Result paused = client(QStringLiteral("cupsdisable"), {QStringLiteral("-r"), reason, name});
+  return paused.exitCode == 0 ? QString() : paused.output;
+}
+
+QString CupsScheduler::reject(const QString &name, const QString &reason) {
+  const Result rejected =
+      client(QStringLiteral("cupsreject"), {QStringLiteral("-r"), reason, name});
+  return rejected.exitCode == 0 ? QString() : rejected.output;
 }
 
 void CupsScheduler::stop() {
@@ -217,6 +303,10 @@ QStringList CupsScheduler::spooledDocuments() const {
 }
 
 QString CupsScheduler::outputFile() const { return path(QStringLiteral("out/sheet.pdf")); }
+
+QString CupsScheduler::outputFile(const QString &queue) const {
+  return path(QStringLiteral("out/%1.pdf").arg(queue));
+}
 
 QString CupsScheduler::ppd(const QString &queue) const {
   return path(QStringLiteral("ppd/%1.ppd").arg(queue));

@@ -28,6 +28,10 @@
 // sandboxing setting is needed on Linux. Run as another user, cupsd runs the
 // filters as that user, and User and Group are left out.
 //
+// The scheduler's ServerBin is a folder of its own that holds the system's
+// filters and backends and, beside them, a backend and a filter that always
+// fail, for queues whose jobs must fail.
+//
 // "FileDevice Yes" lets a queue print to a file:// device; the queue made here
 // turns Qt's PDF into sheet.pdf in the output folder through the generic PDF
 // printer's filters, overwriting it with every job. "PreserveJobFiles Yes"
@@ -51,6 +55,16 @@ public:
   // one up so again, and makes it the default; a failure's output, or empty.
   [[nodiscard]] QString addDefaultQueue(const QString &name, const QString &paper);
   [[nodiscard]] QString removeQueue(const QString &name);
+  // Where a queue made by addQueue() sends its jobs.
+  enum class Device {
+    File,           // the queue's own file in the output folder, "<name>.pdf"
+    FailingBackend, // a backend that fails every job; the queue aborts the job
+    FailingFilter,  // the PDF printer's PPD with a last filter that always fails
+  };
+  [[nodiscard]] QString addQueue(const QString &name, Device device);
+  // Stops a queue (it still takes jobs), or makes it refuse jobs, with a reason.
+  [[nodiscard]] QString pause(const QString &name, const QString &reason);
+  [[nodiscard]] QString reject(const QString &name, const QString &reason);
   [[nodiscard]] QStringList queues();
 
   // The ids of the jobs lpstat lists: "not-completed", "completed" or "all".
@@ -63,6 +77,7 @@ public:
   [[nodiscard]] QStringList spooledDocuments() const;
   // The file the queue's device writes.
   [[nodiscard]] QString outputFile() const;
+  [[nodiscard]] QString outputFile(const QString &queue) const;
   // The PPD the scheduler keeps for a queue, with the queue's settings.
   [[nodiscard]] QString ppd(const QString &queue) const;
   // The scheduler's error log, for failure messages.
@@ -74,6 +89,7 @@ private:
     QString output;
   };
   Result client(const QString &program, const QStringList &arguments);
+  [[nodiscard]] QString makeServerBin();
   [[nodiscard]] QString path(const QString &relative) const;
 
   QTemporaryDir folder_;

@@ -5,6 +5,9 @@
 #include "joboptions.h"
 #include "refusalwording.h"
 #include "sheetkinds.h"
+#include "spooledprint.h"
+#include "spoolqueries.h"
+#include "spoolwording.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,6 +21,8 @@ namespace {
 
 constexpr QLatin1StringView kProgram("numeriko-worksheets");
 constexpr QLatin1StringView kDefaultOutput("worksheets.pdf");
+constexpr int64_t kLongestWait = 24 * 60 * 60;
+constexpr std::chrono::seconds kRequestLimit(10);
 
 QTextStream &errorStream() {
   static QTextStream stream(stderr);
@@ -88,8 +93,16 @@ QString epilogue() {
 プリントの下のらんにそのプリントのシードがあります。--seed <そのシード> --sheets 1
 で、どのコンピューターでも同じプリントがもう一度作れます。
 
-終了ステータス: 0 は PDF を書き出したとき、1 は書き出せなかったとき（書きかけの
-ファイルは残りません）、2 はオプションか値がまちがっているとき。)");
+--printer か --print で印刷すると、1枚ずつ（--one-job なら全部で1つ）のジョブを
+CUPS に送り、どのジョブも印刷が終わるまで見届けます（--wait 秒まで）。
+
+終了ステータス:
+  0  PDF を書き出したとき。印刷では、すべてのジョブが印刷されたとき（--wait 0 では、
+     すべてのジョブをキューに渡したとき）
+  1  書き出せなかったとき（書きかけのファイルは残りません）。印刷では、印刷できない
+     ジョブがあったとき、またはジョブを受けつけるキューがないとき
+  2  オプションか値がまちがっているとき
+  3  ジョブはキューに渡したが、待つあいだにすべては印刷されなかったとき)");
 }
 
 void addOptions(QCommandLineParser &parser) {
@@ -104,6 +117,20 @@ void addOptions(QCommandLineParser &parser) {
                     CommandLine::tr("PDFを書き出す先（- は標準出力。指定しなければ "
                                     "worksheets.pdf）。"),
                     QStringLiteral("file")});
+  parser.addOption({QStringLiteral("printer"),
+                    CommandLine::tr("このキュー（CUPS のプリンター）で印刷し、印刷されるまで"
+                                    "見届けます。"),
+                    QStringLiteral("queue")});
+  parser.addOption(
+      {QStringLiteral("print"), CommandLine::tr("いつものプリンターで印刷し、見届けます。")});
+  parser.addOption({QStringLiteral("wait"),
+                    CommandLine::tr("印刷を見届ける長さ（秒。指定しなければ 120、0 なら"
+                                    "キューに渡すだけ）。"),
+                    QStringLiteral("seconds")});
+  parser.addOption({QStringLiteral("one-job"),
+                    CommandLine::tr("1枚ずつでなく、全部を1つのジョブで印刷します。")});
+  parser.addOption({QStringLiteral("list-printers"),
+                    CommandLine::tr("プリンター（CUPS のキュー）とその状態の一覧を出します。")});
   parser.addOption(
       {QStringLiteral("list-presets"), CommandLine::tr("プリセットの一覧を出します。")});
   parser.addOption({QStringLiteral("list-kinds"), CommandLine::tr("問題の種類の一覧を出します。")});
@@ -124,6 +151,52 @@ std::optional<UsageError> fillJob(const QCommandLineParser &parser, WorksheetJob
       return failed;
   }
   return std::nullopt;
+}
+
+ExitStatus listPrinters() {
+  auto opened = SpoolConnection::open(kRequestLimit);
+  if (auto *error = std::get_if<SpoolError>(&opened)) {
+    say(SpoolWording::failure(*error, {}));
+    return ExitStatus::Failure;
+  }
+  auto listed = listQueues(std::get<SpoolConnection>(opened));
+  if (auto *error = std::get_if<SpoolError>(&listed)) {
+    say(SpoolWording::failure(*error, {}));
+    return ExitStatus::Failure;
+  }
+  const auto &queues = std::get<std::vector<QueueStatus>>(listed);
+  if (queues.empty()) {
+    say(CommandLine::tr("プリンターがありません"));
+    return ExitStatus::Failure;
+  }
+  QTextStream out(stdout);
+  for (const QueueStatus &queue : queues)
+    out << SpoolWording::queueLine(queue) << "\n";
+  return ExitStatus::Success;
+}
+
+// Prints the batch through the spooler and says what became of each job.
+ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
+                    std::chrono::seconds wait) {
+  SpoolRequest request;
+  request.queue = parser.value(QStringLiteral("printer")).toStdString();
+  request.wait = wait;
+  request.requestLimit = kRequestLimit;
+  request.options.media = mediaOf(job.sheet.paper);
+  const bool oneJob = parser.isSet(QStringLiteral("one-job"));
+  const auto jobs = spoolerJobs(job, oneJob);
+  const SpoolRun run = printThroughSpooler(job, jobs, request, [](const SpoolProgress &progress) {
+    if (progress.step == SpoolProgress::Step::QueueChecked &&
+        progress.run->queueAtStart.state == QueueState::Paused)
+      say(SpoolWording::paused(progress.run->queueAtStart));
+    return true;
+  });
+  const QString queue = QString::fromStdString(run.queue);
+  for (const JobReport &report : run.jobs)
+    say(SpoolWording::job(report, SpoolWording::jobCaption(jobs[report.index], job.sheets, oneJob),
+                          queue));
+  say(SpoolWording::summary(run));
+  return ExitStatus(spoolExitStatus(run));
 }
 
 uint32_t drawnSeed() {
@@ -152,6 +225,8 @@ ExitStatus runCommandLine(const QStringList &arguments) {
     QTextStream(stdout) << kProgram << " " << QCoreApplication::applicationVersion() << "\n";
     return ExitStatus::Success;
   }
+  if (parser.isSet(QStringLiteral("list-printers")))
+    return listPrinters();
   if (parser.isSet(QStringLiteral("list-presets")) || parser.isSet(QStringLiteral("list-kinds"))) {
     if (parser.isSet(QStringLiteral("list-presets")))
       listPresets();
@@ -163,6 +238,27 @@ ExitStatus runCommandLine(const QStringList &arguments) {
     say(CommandLine::tr("余分な引数 '%1' があります")
             .arg(parser.positionalArguments().constFirst()));
     return ExitStatus::Usage;
+  }
+
+  const bool printing =
+      parser.isSet(QStringLiteral("printer")) || parser.isSet(QStringLiteral("print"));
+  if (printing && parser.isSet(QStringLiteral("output"))) {
+    say(CommandLine::tr("-o と --printer（--print）は、どちらか一方だけにしてください"));
+    return ExitStatus::Usage;
+  }
+  if (!printing &&
+      (parser.isSet(QStringLiteral("wait")) || parser.isSet(QStringLiteral("one-job")))) {
+    say(CommandLine::tr("--wait と --one-job は --printer か --print といっしょに使います"));
+    return ExitStatus::Usage;
+  }
+  std::chrono::seconds wait(120);
+  if (parser.isSet(QStringLiteral("wait"))) {
+    const auto seconds = parseWholeNumber(parser.value(QStringLiteral("wait")).toStdString());
+    if (!seconds || *seconds < 0 || *seconds > kLongestWait) {
+      say(CommandLine::tr("--wait: 0から%1までの秒数にしてください").arg(kLongestWait));
+      return ExitStatus::Usage;
+    }
+    wait = std::chrono::seconds(*seconds);
   }
 
   WorksheetJob job;
@@ -182,6 +278,9 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   if (!seedGiven)
     say(CommandLine::tr("シード %1（--seed %1 で同じプリントをもう一度作れます）")
             .arg(resolved.seed));
+
+  if (printing)
+    return printJob(resolved, parser, wait);
 
   const bool outputGiven = parser.isSet(QStringLiteral("output"));
   const QString output =

@@ -5,10 +5,12 @@
 // How the command line ends, as GNU tools end.
 enum class ExitStatus : int {
   Success = 0,
-  Failure = 1, // the job could not be written
-  Usage = 2,   // a bad option or value, or no options at all
+  Failure = 1,       // the job could not be written
+  Usage = 2,         // a bad option or value, or no options at all
+  NotYetPrinted = 3, // the jobs were handed over, not all printed within the wait
 };
 
 // Reads the options (arguments[0] is the program), prints the batch to PDF
-// and says on standard error what went wrong, if anything.
+// or through the print spooler, and says on standard error what went wrong,
+// if anything, or what became of each job printed.
 [[nodiscard]] ExitStatus runCommandLine(const QStringList &arguments);

@@ -22,6 +22,18 @@ std::vector<BatchPart> batchParts(const ResolvedJob &job) {
   return parts;
 }
 
+std::vector<std::vector<BatchPart>> spoolerJobs(const ResolvedJob &job, bool oneJob) {
+  std::vector<std::vector<BatchPart>> jobs;
+  for (const BatchPart &part : batchParts(job)) {
+    const bool sameSheet = !jobs.empty() && jobs.back().back().label.sheet == part.label.sheet &&
+                           (!part.label.answers || !job.answersAtEnd);
+    if (jobs.empty() || !(oneJob || sameSheet))
+      jobs.emplace_back();
+    jobs.back().push_back(part);
+  }
+  return jobs;
+}
+
 int64_t batchPages(const ResolvedJob &job) {
   const int64_t perSheet = job.sheet.preset ? 1 : ownSheetPages(job.sheet);
   return perSheet * job.sheets * (job.copies + (job.answers ? 1 : 0));
@@ -29,7 +41,12 @@ int64_t batchPages(const ResolvedJob &job) {
 
 BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas, PrintableArea page,
                         const std::function<bool(int64_t, int64_t)> &progress) {
-  const std::vector<BatchPart> parts = batchParts(job);
+  return printParts(job, batchParts(job), canvas, page, progress);
+}
+
+BatchOutcome printParts(const ResolvedJob &job, const std::vector<BatchPart> &parts,
+                        PrintCanvas &canvas, PrintableArea page,
+                        const std::function<bool(int64_t, int64_t)> &progress) {
   const std::vector<FactSpace> spaces = factSpaces(job.sheet);
   const auto total = static_cast<int64_t>(parts.size());
   int64_t done = 0;

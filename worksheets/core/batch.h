@@ -16,6 +16,11 @@ struct BatchPart {
 };
 [[nodiscard]] std::vector<BatchPart> batchParts(const ResolvedJob &job);
 
+// The jobs a print spooler is given: one for each sheet, with its copies and
+// the answer sheet that follows it (answer sheets at the end are jobs of
+// their own), or one job for the whole batch.
+[[nodiscard]] std::vector<std::vector<BatchPart>> spoolerJobs(const ResolvedJob &job, bool oneJob);
+
 // Pages the batch prints in all.
 [[nodiscard]] int64_t batchPages(const ResolvedJob &job);
 
@@ -24,4 +29,8 @@ enum class BatchOutcome { Printed, Cancelled, PageRefused };
 // Prints every part on the canvas, one page per document; `progress` hears of
 // every part done (parts done, parts in all) and may answer false to stop.
 BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas, PrintableArea page,
+                        const std::function<bool(int64_t, int64_t)> &progress = {});
+// The same for some of the batch's parts.
+BatchOutcome printParts(const ResolvedJob &job, const std::vector<BatchPart> &parts,
+                        PrintCanvas &canvas, PrintableArea page,
                         const std::function<bool(int64_t, int64_t)> &progress = {});

@@ -66,6 +66,19 @@ BatchWrite toStandardOutput(const ResolvedJob &job,
 
 } // namespace
 
+std::optional<QByteArray> partsPdf(const ResolvedJob &job, const std::vector<BatchPart> &parts) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    PdfBook book(buffer, job.sheet.paper, titleOf(job));
+    if (printParts(job, parts, book.canvas(), book.area()) != BatchOutcome::Printed ||
+        !book.finish())
+      return std::nullopt;
+  }
+  return bytes;
+}
+
 BatchWrite writeBatchPdf(const ResolvedJob &job, const QString &path,
                          const std::function<bool(int64_t, int64_t)> &progress) {
   if (path == kStandardOutput)
