@@ -5,6 +5,9 @@
 #include "jobform.h"
 #include "pdfbook.h"
 #include "qtprintcanvas.h"
+#include "spooledprint.h"
+#include "spoolprogress.h"
+#include "spoolwording.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,7 +16,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -44,6 +46,12 @@ WorksheetWindow::Services withDefaults(WorksheetWindow::Services services) {
     services.report = [](QWidget *parent, const QString &message) {
       QMessageBox::warning(parent, WorksheetWindow::tr("さんすうプリント"), message);
     };
+  if (!services.inform)
+    services.inform = [](QWidget *parent, const QString &message) {
+      QMessageBox::information(parent, WorksheetWindow::tr("さんすうプリント"), message);
+    };
+  if (!services.choosePrinter)
+    services.choosePrinter = askPrintDialog;
   return services;
 }
 
@@ -236,9 +244,11 @@ void WorksheetWindow::saveAsPdf() {
   if (!job_)
     return;
   const QString path = services_.saveFileName(this, form_->suggestedName());
-  if (path.isEmpty())
-    return;
-  const ResolvedJob job = *job_;
+  if (!path.isEmpty())
+    writePdf(*job_, path);
+}
+
+void WorksheetWindow::writePdf(const ResolvedJob &job, const QString &path) {
   BatchWrite written;
   runWithProgress(tr("PDFを作っています…"), int64_t(batchParts(job).size()),
                   [&](const auto &progress) { written = writeBatchPdf(job, path, progress); });
@@ -253,24 +263,35 @@ void WorksheetWindow::print() {
     services_.report(this, tr("プリンターがありません。PDFで保存してください。"));
     return;
   }
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setResolution(kSheetDpi);
-  printer.setPageLayout(sheetPageLayout(job_->sheet.paper));
-  printer.setDocName(form_->suggestedName());
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted)
+  const std::optional<PrintChoice> choice =
+      services_.choosePrinter(this, form_->suggestedName(), job_->sheet.paper);
+  if (!choice)
     return;
   const ResolvedJob job = *job_;
-  QtPrintCanvas canvas(printer, QtPrintCanvas::Documents::PagesOfOneFile);
-  BatchOutcome outcome = BatchOutcome::Printed;
-  runWithProgress(
-      tr("印刷しています…"), int64_t(batchParts(job).size()), [&](const auto &progress) {
-        outcome = printBatch(job, canvas, printableAreaOf(printer, printer.resolution()), progress);
-        return outcome == BatchOutcome::Printed;
-      });
-  const bool finished = canvas.finish();
-  if (outcome == BatchOutcome::PageRefused || !finished)
-    services_.report(this, tr("印刷できませんでした。"));
+  if (!choice->pdfFile.isEmpty()) {
+    writePdf(job, choice->pdfFile);
+    return;
+  }
+  SpoolRequest request;
+  request.queue = choice->queue.toStdString();
+  request.options = choice->options;
+  request.title = form_->suggestedName().chopped(4).toStdString(); // without ".pdf"
+  const auto jobs = spoolerJobs(job, false);
+  const SpoolRun run = printFollowingInDialog(this, job, jobs, request);
+
+  // One message: the whole batch, then each job that did not print.
+  QStringList lines{SpoolWording::summary(run)};
+  const QString queue = QString::fromStdString(run.queue);
+  for (const JobReport &report : run.jobs)
+    if (report.outcome != JobOutcome::Printed)
+      lines << SpoolWording::job(
+          report, SpoolWording::jobCaption(jobs[report.index], job.sheets, false), queue);
+  if (lines.size() > 12)
+    lines = lines.mid(0, 12) << QStringLiteral("…");
+  if (spoolExitStatus(run) == 0 && !run.cancelled)
+    services_.inform(this, lines.join(u'\n'));
+  else
+    services_.report(this, lines.join(u'\n'));
 }
 
 void WorksheetWindow::keptChanged() {

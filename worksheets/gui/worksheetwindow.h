@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jobvalidation.h"
+#include "printchoice.h"
 
 #include <QWidget>
 
@@ -24,7 +25,11 @@ class QSettings;
 struct WorksheetServices {
   // The PDF's file name, or empty when the user cancels.
   std::function<QString(QWidget *, const QString &suggested)> saveFileName;
-  std::function<void(QWidget *, const QString &message)> report;
+  std::function<void(QWidget *, const QString &message)> report; // something went wrong
+  std::function<void(QWidget *, const QString &message)> inform; // all went well
+  // The print dialog's choice, or none when the user cancels.
+  std::function<std::optional<PrintChoice>(QWidget *, const QString &docName, Paper paper)>
+      choosePrinter;
   QSettings *settings = nullptr; // default: the program's own
 };
 
@@ -53,6 +58,7 @@ protected:
 
 private:
   void jobChanged();
+  void writePdf(const ResolvedJob &job, const QString &path);
   void paintPreview(QPrinter *printer);
   // Rename and remove act on the kept sheet chosen.
   void keptChanged();

@@ -2,6 +2,7 @@
 // core checks, a refusal stops the outputs, saving writes whole files or
 // none, and the English window shows no Japanese but the sheets' own.
 
+#include "cupsscheduler.h"
 #include "jobform.h"
 #include "translations.h"
 #include "worksheetwindow.h"
@@ -31,12 +32,17 @@ struct Fixture {
   QSettings settings{folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
   QString answer; // the save dialog's answer
   QStringList reports;
+  QString queue; // the print dialog's choice
   std::unique_ptr<WorksheetWindow> window;
 
   Fixture() {
     WorksheetServices services;
     services.saveFileName = [this](QWidget *, const QString &) { return answer; };
     services.report = [this](QWidget *, const QString &message) { reports << message; };
+    services.inform = [this](QWidget *, const QString &message) { reports << message; };
+    services.choosePrinter = [this](QWidget *, const QString &, Paper) {
+      return std::optional<PrintChoice>(PrintChoice{queue, {}, {}});
+    };
     services.settings = &settings;
     window = std::make_unique<WorksheetWindow>(std::move(services));
     window->show();
@@ -89,7 +95,12 @@ int pagesOf(const QString &pdf) {
 class WorksheetsWindowTest : public QObject {
   Q_OBJECT
 
+  std::unique_ptr<CupsScheduler> cups_;
+
 private Q_SLOTS:
+  // Before the first window asks CUPS for printers: libcups reads CUPS_SERVER once.
+  void initTestCase() { cups_ = std::make_unique<CupsScheduler>(); }
+
   void theFormShouldBuildTheJobAndARefusalStopTheOutputs() {
     Fixture f;
     QVERIFY(f.window->job());
@@ -166,7 +177,9 @@ private Q_SLOTS:
     again.settings.clear();
     for (const QString &key : f.settings.allKeys())
       again.settings.setValue(key, f.settings.value(key));
-    again.window = std::make_unique<WorksheetWindow>(WorksheetServices{{}, {}, &again.settings});
+    WorksheetServices services;
+    services.settings = &again.settings;
+    again.window = std::make_unique<WorksheetWindow>(std::move(services));
     QCOMPARE(again.window->form().job().preset, &kWorksheetPresets[2]);
     QCOMPARE(again.window->form().currentKept(), QStringLiteral("宿題"));
     QVERIFY(again.window->form().job().seed != 7);
@@ -235,6 +248,25 @@ private Q_SLOTS:
     f.button(QStringLiteral("PDFで保存"))->click();
     QCOMPARE(pagesOf(f.answer), 6);
     QCOMPARE(f.reports.size(), 1);
+  }
+
+  // Printing follows each job: a queue whose printer fails ends in one
+  // message that names the job and the queue's reason.
+  void printingShouldSayWhatBecameOfEachJob() {
+    if (const QString failed = cups_->start(); !failed.isEmpty())
+      QSKIP(qPrintable(QStringLiteral("no CUPS scheduler could be started: ") + failed));
+    QVERIFY(cups_->addQueue(QStringLiteral("Unplugged"), CupsScheduler::Device::FailingBackend)
+                .isEmpty());
+    Fixture f;
+    f.queue = QStringLiteral("Unplugged");
+    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 2);
+    QTest::mouseClick(f.button(QStringLiteral("印刷")), Qt::LeftButton);
+    QCOMPARE(f.reports.size(), 1);
+    QVERIFY2(f.reports.first().contains(QStringLiteral("Unplugged-")) &&
+                 f.reports.first().contains(QStringLiteral("unplugged")),
+             qPrintable(f.reports.first()));
+    QVERIFY(!f.window->findChild<QProgressDialog *>() ||
+            !f.window->findChild<QProgressDialog *>()->isVisible());
   }
 
   void theEnglishWindowShouldShowNoJapaneseButTheSheets() {

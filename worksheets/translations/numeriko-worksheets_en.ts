@@ -9,12 +9,12 @@
         <translation>the PDF writer refused a page</translation>
     </message>
     <message>
-        <location filename="../pdf/batchwriter.cpp" line="77"/>
+        <location filename="../pdf/batchwriter.cpp" line="90"/>
         <source>フォルダ %1 がありません</source>
         <translation>the folder %1 does not exist</translation>
     </message>
     <message>
-        <location filename="../pdf/batchwriter.cpp" line="82"/>
+        <location filename="../pdf/batchwriter.cpp" line="95"/>
         <source>%1 はフォルダではありません</source>
         <translation>%1 is not a folder</translation>
     </message>
@@ -22,69 +22,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/commandline.cpp" line="39"/>
+        <location filename="../cli/commandline.cpp" line="44"/>
         <source>たし算: 1つめ + 2つめ = 答え</source>
         <translation>addition: first + second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="40"/>
+        <location filename="../cli/commandline.cpp" line="45"/>
         <source>ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません</source>
         <translation>subtraction: first - second = result, never negative</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="41"/>
+        <location filename="../cli/commandline.cpp" line="46"/>
         <source>かけ算: 1つめ × 2つめ = 答え</source>
         <translation>multiplication: first x second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="42"/>
+        <location filename="../cli/commandline.cpp" line="47"/>
         <source>□のあるかけ算: 1つめ × □ = 答え、または □ × 2つめ = 答え</source>
         <translation>multiplication with one factor in a box: first x [] = result, or [] x second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="43"/>
+        <location filename="../cli/commandline.cpp" line="48"/>
         <source>□のあるたし算: □ + 2つめ = 答え、または 1つめ + □ = 答え</source>
         <translation>addition with one addend in a box: [] + second = result, or first + [] = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="44"/>
+        <location filename="../cli/commandline.cpp" line="49"/>
         <source>あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）</source>
         <translation>exact division: dividend (first) / divisor (second) = quotient (result)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="46"/>
+        <location filename="../cli/commandline.cpp" line="51"/>
         <source>あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）</source>
         <translation>division with a remainder of 1 or more: first / second = result ... remainder</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="54"/>
+        <location filename="../cli/commandline.cpp" line="59"/>
         <source>（%1 題、%2 行 × %3 列）</source>
         <translation>(%1 problems, %2 rows of %3)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="64"/>
+        <location filename="../cli/commandline.cpp" line="69"/>
         <source>指定しないとき: --first %1 --second %2</source>
         <translation>default --first %1 --second %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="67"/>
+        <location filename="../cli/commandline.cpp" line="72"/>
         <source> --result %1（数の範囲を指定しないとき）</source>
         <translation> --result %1 (while no operand range is given)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="69"/>
+        <location filename="../cli/commandline.cpp" line="74"/>
         <source>。--carry が使えます</source>
         <translation>; takes --carry</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="75"/>
+        <location filename="../cli/commandline.cpp" line="80"/>
         <source>使い方: numeriko-worksheets --preset 名前 | --kind 種類... [オプション] [-o ファイル]
 オプションは &apos;numeriko-worksheets --help&apos; で見られます。</source>
         <translation>Usage: numeriko-worksheets --preset NAME | --kind KIND... [options] [-o FILE]
 Try &apos;numeriko-worksheets --help&apos; for the options.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="80"/>
+        <location filename="../cli/commandline.cpp" line="85"/>
         <source>
 例:
   numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
@@ -96,8 +96,16 @@ Try &apos;numeriko-worksheets --help&apos; for the options.</translation>
 プリントの下のらんにそのプリントのシードがあります。--seed &lt;そのシード&gt; --sheets 1
 で、どのコンピューターでも同じプリントがもう一度作れます。
 
-終了ステータス: 0 は PDF を書き出したとき、1 は書き出せなかったとき（書きかけの
-ファイルは残りません）、2 はオプションか値がまちがっているとき。</source>
+--printer か --print で印刷すると、1枚ずつ（--one-job なら全部で1つ）のジョブを
+CUPS に送り、どのジョブも印刷が終わるまで見届けます（--wait 秒まで）。
+
+終了ステータス:
+  0  PDF を書き出したとき。印刷では、すべてのジョブが印刷されたとき（--wait 0 では、
+     すべてのジョブをキューに渡したとき）
+  1  書き出せなかったとき（書きかけのファイルは残りません）。印刷では、印刷できない
+     ジョブがあったとき、またはジョブを受けつけるキューがないとき
+  2  オプションか値がまちがっているとき
+  3  ジョブはキューに渡したが、待つあいだにすべては印刷されなかったとき</source>
         <translation>
 Examples:
   numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
@@ -109,56 +117,110 @@ the fields, --title, --numbers, --paper and -o apply.
 Every sheet&apos;s footer shows its seed: --seed &lt;that seed&gt; --sheets 1 prints that
 sheet again, the same on every machine.
 
-Exit status: 0 when the PDF was written, 1 when it could not be written
-(nothing is left half-written), 2 on a bad option or value.</translation>
+With --printer or --print, every sheet is one CUPS job (the whole batch one
+with --one-job), and each job is followed until it is printed (for --wait
+seconds at most).
+
+Exit status:
+  0  the PDF was written; when printing, every job was printed (with --wait 0:
+     every job was handed to the queue)
+  1  the PDF could not be written (nothing is left half-written); when
+     printing, a job failed or was refused, or no queue could take the jobs
+  2  a bad option or value
+  3  the jobs were handed to the queue, but not all were printed within the wait</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="97"/>
+        <location filename="../cli/commandline.cpp" line="110"/>
         <source>答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、または選んだ種類・範囲・らんのプリントです。</source>
         <translation>Makes arithmetic worksheets with answer sheets as one PDF: the four presets of Numeriko, or sheets of the kinds, ranges and fields you choose.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="104"/>
+        <location filename="../cli/commandline.cpp" line="117"/>
         <source>PDFを書き出す先（- は標準出力。指定しなければ worksheets.pdf）。</source>
         <translation>Where to write the PDF (- for standard output; default worksheets.pdf).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="108"/>
+        <location filename="../cli/commandline.cpp" line="121"/>
+        <source>このキュー（CUPS のプリンター）で印刷し、印刷されるまで見届けます。</source>
+        <translation>Prints on this queue (a CUPS printer) and follows every job until it is printed.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="125"/>
+        <source>いつものプリンターで印刷し、見届けます。</source>
+        <translation>Prints on the default printer and follows every job.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="127"/>
+        <source>印刷を見届ける長さ（秒。指定しなければ 120、0 ならキューに渡すだけ）。</source>
+        <translation>How long to follow the jobs, in seconds (default 120; 0 only hands them to the queue).</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="131"/>
+        <source>1枚ずつでなく、全部を1つのジョブで印刷します。</source>
+        <translation>Prints the whole batch as one job, not one job for each sheet.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="133"/>
+        <source>プリンター（CUPS のキュー）とその状態の一覧を出します。</source>
+        <translation>Lists the printers (CUPS queues) and their states.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="135"/>
         <source>プリセットの一覧を出します。</source>
         <translation>Lists the presets.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="109"/>
+        <location filename="../cli/commandline.cpp" line="136"/>
         <source>問題の種類の一覧を出します。</source>
         <translation>Lists the kinds of problem.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="111"/>
+        <location filename="../cli/commandline.cpp" line="138"/>
         <source>ウィンドウを開きます（デスクトップでオプションをつけずに起動したときも開きます）。</source>
         <translation>Opens the window (also what no options at all do on a desktop).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="163"/>
+        <location filename="../cli/commandline.cpp" line="169"/>
+        <source>プリンターがありません</source>
+        <translation>no printer is set up</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="238"/>
         <source>余分な引数 &apos;%1&apos; があります</source>
         <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="183"/>
+        <location filename="../cli/commandline.cpp" line="246"/>
+        <source>-o と --printer（--print）は、どちらか一方だけにしてください</source>
+        <translation>-o and --printer (--print) do not go together: choose one</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="251"/>
+        <source>--wait と --one-job は --printer か --print といっしょに使います</source>
+        <translation>--wait and --one-job go with --printer or --print</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="258"/>
+        <source>--wait: 0から%1までの秒数にしてください</source>
+        <translation>--wait: must be a number of seconds from 0 to %1</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="279"/>
         <source>シード %1（--seed %1 で同じプリントをもう一度作れます）</source>
         <translation>seed %1 (--seed %1 makes these sheets again)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="191"/>
+        <location filename="../cli/commandline.cpp" line="290"/>
         <source>%1 を書き出せません: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="192"/>
+        <location filename="../cli/commandline.cpp" line="291"/>
         <source>標準出力に</source>
         <translation>to standard output</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="197"/>
+        <location filename="../cli/commandline.cpp" line="296"/>
         <source>%2 に %1 ページを書き出しました</source>
         <translation>wrote %1 pages to %2</translation>
     </message>
@@ -611,141 +673,332 @@ Exit status: 0 when the PDF was written, 1 when it could not be written
     </message>
 </context>
 <context>
+    <name>SpoolReport</name>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="34"/>
+        <source>%1枚すべて</source>
+        <translation>all %1 sheets</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="39"/>
+        <source>%1枚目のこたえ</source>
+        <translation>answers to sheet %1</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="40"/>
+        <source>%1枚目</source>
+        <translation>sheet %1</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="46"/>
+        <source>待ち</source>
+        <translation>pending</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="48"/>
+        <source>保留</source>
+        <translation>held</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="50"/>
+        <location filename="../printing/spoolwording.cpp" line="160"/>
+        <source>印刷中</source>
+        <translation>printing</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="52"/>
+        <source>停止</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="54"/>
+        <source>取り消し</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="56"/>
+        <source>中止</source>
+        <translation>aborted</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="58"/>
+        <source>完了</source>
+        <translation>completed</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="67"/>
+        <source>印刷の仕組み（CUPS）につながりません: %1</source>
+        <translation>cannot reach the printing system (CUPS): %1</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="69"/>
+        <source>CUPS が %1 秒のうちに答えませんでした</source>
+        <translation>CUPS did not answer within %1 s</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="71"/>
+        <source>プリンター %1 はありません</source>
+        <translation>there is no printer %1</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="73"/>
+        <source>いつものプリンターが決まっていません。プリンターを選んでください</source>
+        <translation>no default printer is set: choose a printer</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="75"/>
+        <source>CUPS がこのジョブを知りません: %1</source>
+        <translation>CUPS no longer knows this job: %1</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="77"/>
+        <source>プリンター %1 は今ジョブを受けつけていません</source>
+        <translation>the printer %1 is not accepting jobs</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="78"/>
+        <source>プリンター %1 は今ジョブを受けつけていません: “%2”</source>
+        <translation>the printer %1 is not accepting jobs: “%2”</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="81"/>
+        <source>印刷するPDFを作れませんでした</source>
+        <translation>the PDF to print could not be made</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="85"/>
+        <source>CUPS がことわりました: %1</source>
+        <translation>CUPS refused: %1</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="90"/>
+        <source>プリンター %1 は止まっています（%2）。ジョブはキューに入り、再開されるまで待ちます</source>
+        <translation>the printer %1 is paused (%2): the jobs wait in its queue until it is resumed</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="99"/>
+        <source>%1: 印刷しました（ジョブ %2）</source>
+        <translation>%1: printed (job %2)</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="101"/>
+        <source>%1: キューに入っていて、まだ印刷されていません（ジョブ %2、%3）</source>
+        <translation>%1: queued, not yet printed (job %2, %3)</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="104"/>
+        <source>%1: ジョブ %2 としてキューに渡しました。印刷されたかは見届けていません</source>
+        <translation>%1: handed to the queue as job %2, not followed until printed</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="107"/>
+        <source>%1: 印刷できませんでした（ジョブ %2、%3）</source>
+        <translation>%1: not printed (job %2, %3)</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="110"/>
+        <source>%1: プリンター %2 がなくなり、印刷されませんでした（ジョブ %3、%4）</source>
+        <translation>%1: not printed, the printer %2 was removed (job %3, %4)</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="113"/>
+        <source>%1: 送れませんでした。%2</source>
+        <translation>%1: not sent: %2</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="114"/>
+        <source>%1: 送りませんでした</source>
+        <translation>%1: not sent</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="134"/>
+        <source>やめました。%1 件のジョブはキュー %2 に渡してあり、そこに残ります</source>
+        <translation>Stopped. %1 jobs were handed to the queue %2 and stay there.</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="138"/>
+        <source>%1 件のジョブのうち %2 件を印刷できませんでした</source>
+        <translation>%2 of %1 jobs could not be printed</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="140"/>
+        <source>%1 件のジョブのうち %2 件はまだ印刷されていません（キュー %3）</source>
+        <translation>%2 of %1 jobs are not printed yet (queue %3)</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="149"/>
+        <source>%1 件のジョブをキュー %2 に渡しました</source>
+        <translation>handed %1 jobs to the queue %2</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="150"/>
+        <source>%1 件のジョブをすべて印刷しました（キュー %2）</source>
+        <translation>printed all %1 jobs (queue %2)</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="157"/>
+        <source>待機中</source>
+        <translation>idle</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="163"/>
+        <source>停止中</source>
+        <translation>paused</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="167"/>
+        <source>、ジョブを受けつけていません</source>
+        <translation>, not accepting jobs</translation>
+    </message>
+    <message>
+        <location filename="../printing/spoolwording.cpp" line="170"/>
+        <source>（いつもの）</source>
+        <translation> (default)</translation>
+    </message>
+</context>
+<context>
     <name>WorksheetWindow</name>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="38"/>
+        <location filename="../gui/worksheetwindow.cpp" line="41"/>
         <source>PDFで保存</source>
         <translation>Save as PDF</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="40"/>
+        <location filename="../gui/worksheetwindow.cpp" line="43"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="44"/>
-        <location filename="../gui/worksheetwindow.cpp" line="72"/>
+        <location filename="../gui/worksheetwindow.cpp" line="47"/>
+        <location filename="../gui/worksheetwindow.cpp" line="51"/>
+        <location filename="../gui/worksheetwindow.cpp" line="81"/>
         <source>さんすうプリント</source>
         <translation>Arithmetic Worksheets</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="70"/>
+        <location filename="../gui/worksheetwindow.cpp" line="79"/>
         <source>印刷(&amp;R)…</source>
         <translation>P&amp;rint…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="71"/>
+        <location filename="../gui/worksheetwindow.cpp" line="80"/>
         <source>PDFで保存(&amp;V)…</source>
         <translation>Sa&amp;ve as PDF…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="76"/>
+        <location filename="../gui/worksheetwindow.cpp" line="85"/>
         <source>プリントの見本</source>
         <translation>Worksheet preview</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="66"/>
+        <location filename="../gui/worksheetwindow.cpp" line="75"/>
         <source>名前をつけて保存(&amp;M)…</source>
         <translation>Keep under a na&amp;me…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="67"/>
+        <location filename="../gui/worksheetwindow.cpp" line="76"/>
         <source>名前を変える(&amp;E)…</source>
         <translation>R&amp;ename…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="68"/>
+        <location filename="../gui/worksheetwindow.cpp" line="77"/>
         <source>消す(&amp;L)</source>
         <translation>Remove (&amp;L)</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="104"/>
+        <location filename="../gui/worksheetwindow.cpp" line="113"/>
         <source>前のページ</source>
         <translation>Previous page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="105"/>
+        <location filename="../gui/worksheetwindow.cpp" line="114"/>
         <source>次のページ</source>
         <translation>Next page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="106"/>
+        <location filename="../gui/worksheetwindow.cpp" line="115"/>
         <source>拡大</source>
         <translation>Zoom in</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="107"/>
+        <location filename="../gui/worksheetwindow.cpp" line="116"/>
         <source>縮小</source>
         <translation>Zoom out</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="108"/>
+        <location filename="../gui/worksheetwindow.cpp" line="117"/>
         <source>全体</source>
         <translation>Fit</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="108"/>
+        <location filename="../gui/worksheetwindow.cpp" line="117"/>
         <source>ページ全体を表示</source>
         <translation>Show the whole page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="138"/>
+        <location filename="../gui/worksheetwindow.cpp" line="146"/>
         <source>名前をつけて保存</source>
         <translation>Keep under a name</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="138"/>
+        <location filename="../gui/worksheetwindow.cpp" line="146"/>
         <source>名前:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="146"/>
+        <location filename="../gui/worksheetwindow.cpp" line="154"/>
         <source>名前を変える</source>
         <translation>Rename</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="146"/>
+        <location filename="../gui/worksheetwindow.cpp" line="154"/>
         <source>新しい名前:</source>
         <translation>New name:</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="180"/>
+        <location filename="../gui/worksheetwindow.cpp" line="188"/>
         <source>このままではプリントを作れません。
 %1</source>
         <translation>These settings cannot make a worksheet.
 %1</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="210"/>
+        <location filename="../gui/spoolprogress.cpp" line="27"/>
+        <source>プリンターが印刷するのを待っています…（%1 件のうち %2 件が終わりました）</source>
+        <translation>Waiting for the printer… (%2 of %1 jobs done)</translation>
+    </message>
+    <message>
+        <location filename="../gui/spoolprogress.cpp" line="30"/>
+        <source>ジョブを送っています…（%1 件のうち %2 件）</source>
+        <translation>Sending the jobs… (%2 of %1)</translation>
+    </message>
+    <message>
+        <location filename="../gui/spoolprogress.cpp" line="40"/>
+        <location filename="../gui/worksheetwindow.cpp" line="231"/>
         <source>やめる</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="230"/>
+        <location filename="../gui/worksheetwindow.cpp" line="253"/>
         <source>PDFを作っています…</source>
         <translation>Making the PDF…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="233"/>
+        <location filename="../gui/worksheetwindow.cpp" line="256"/>
         <source>%1 に保存できませんでした。
 %2</source>
         <translation>Could not save %1.
 %2</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="240"/>
+        <location filename="../gui/worksheetwindow.cpp" line="263"/>
         <source>プリンターがありません。PDFで保存してください。</source>
         <translation>There is no printer. Save as PDF instead.</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="254"/>
+        <location filename="../gui/spoolprogress.cpp" line="40"/>
         <source>印刷しています…</source>
         <translation>Printing…</translation>
-    </message>
-    <message>
-        <location filename="../gui/worksheetwindow.cpp" line="260"/>
-        <source>印刷できませんでした。</source>
-        <translation>Could not print.</translation>
     </message>
 </context>
 </TS>
