@@ -8,7 +8,9 @@
 // One of the window's embedded pictures as its controls hold it: shared by
 // every control that shows it, and decoded the first time its pixels are
 // asked for, so that start-up decodes only the pictures on show. A picture
-// made without a file has no pixels.
+// made without a file has no pixels. Screens of a higher density get their
+// pixels from the picture's variant drawn for twice the density, decoded
+// only when such a screen first asks for them.
 class Picture {
 public:
   Picture() = default;
@@ -18,6 +20,11 @@ public:
   // The pixels, decoded on the first call; null when the file does not
   // decode (loadPicture has said why).
   [[nodiscard]] const QPixmap &pixmap() const;
+  // The pixels for a device pixel ratio: pixmap() at 1 and below; above it
+  // the dense variant with that devicePixelRatio, as it is from 2 up and
+  // smoothly reduced to the device pixels of size() below 2. pixmap() when
+  // the variant does not decode.
+  [[nodiscard]] const QPixmap &pixmap(qreal ratio) const;
   // The size, known without decoding: the catalogue's until decoded, then
   // the decoded one (empty when the file did not decode).
   [[nodiscard]] QSize size() const;
@@ -30,6 +37,9 @@ private:
     QSize size;
     QPixmap pixmap;
     bool decoded = false;
+    // The dense pixels for the last ratio above 1 asked for.
+    qreal denseRatio = 0;
+    QPixmap dense;
   };
   std::shared_ptr<Shared> shared_;
 };

@@ -1,6 +1,7 @@
 #include "pictureimage.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 PictureImage::PictureImage(QWidget *parent) : QWidget(parent) {}
@@ -50,8 +51,12 @@ void PictureImage::updateOpaque() {
 }
 
 void PictureImage::paintEvent(QPaintEvent *) {
-  const QPixmap &pixmap = picture_.pixmap();
   QPainter painter(this);
+  // The density of the device painted on: the screen's backing store, or an
+  // image the control is rendered or grabbed into.
+  const QPaintEngine *engine = painter.paintEngine();
+  const QPixmap &pixmap =
+      picture_.pixmap(engine ? engine->paintDevice()->devicePixelRatio() : devicePixelRatio());
   if (pixmap.isNull()) {
     // A picture that did not decode: what an opaque control leaves unpainted
     // would show whatever was there before.

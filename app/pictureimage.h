@@ -6,8 +6,9 @@
 #include <QWidget>
 
 // An image control: shows a picture at its own size from the top-left corner
-// (cut off at the control's edge) or stretched to the control, and reports
-// mouse presses, releases and clicks.
+// (cut off at the control's edge) or stretched to the control, drawn for the
+// density of what it paints on, and reports mouse presses, releases and
+// clicks.
 //
 // A picture travels with its description, and screen readers hear the
 // description of the picture on show as the control's name; a control with a
@@ -28,6 +29,8 @@ public:
 
   // The pixels of the picture on show, decoded on first use.
   [[nodiscard]] const QPixmap &picture() const { return picture_.pixmap(); }
+  // The picture on show, for drawing it at another density.
+  [[nodiscard]] const Picture &source() const { return picture_; }
   void setPicture(const Picture &picture, const QString &description);
   // The target's picture becomes a copy of this control's picture.
   void copyTo(PictureImage *target) const { target->setPicture(picture_, description_); }

@@ -1,8 +1,11 @@
 #include "windowsurface.h"
 
+#include "picture.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
+#include <QtMath>
 
 WindowSurface::WindowSurface(QWidget *window, QSize size, QColor background, const QFont &font,
                              QColor textColour)
@@ -11,7 +14,10 @@ WindowSurface::WindowSurface(QWidget *window, QSize size, QColor background, con
 
 QImage &WindowSurface::canvas() const {
   if (image_.isNull()) {
-    image_ = QImage(size_, QImage::Format_RGB32);
+    const qreal ratio = window_->devicePixelRatio();
+    image_ =
+        QImage(qCeil(size_.width() * ratio), qCeil(size_.height() * ratio), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
   }
   return image_;
@@ -43,15 +49,24 @@ void WindowSurface::textOut(int x, int y, const QString &text) {
 void WindowSurface::draw(int x, int y, const QPixmap &picture) {
   QPainter painter(&canvas());
   painter.drawPixmap(x, y, picture);
-  changed(QRect(QPoint(x, y), picture.size()));
+  changed(QRectF(QPointF(x, y), picture.deviceIndependentSize()).toAlignedRect());
+}
+
+void WindowSurface::draw(int x, int y, const Picture &picture) {
+  draw(x, y, picture.pixmap(canvas().devicePixelRatio()));
 }
 
 void WindowSurface::paint(QPainter &painter, QRect area) const {
   // Before the first drawing there is no image: all of it is background.
-  const QRect onSurface = area & image_.rect();
-  if (!onSurface.isEmpty())
-    painter.drawImage(onSurface.topLeft(), image_, onSurface);
-  const QRegion beyond = QRegion(area) - QRegion(image_.rect());
+  const QRect drawn = image_.isNull() ? QRect() : QRect(QPoint(), size_);
+  const QRect onSurface = area & drawn;
+  if (!onSurface.isEmpty()) {
+    const qreal ratio = image_.devicePixelRatio();
+    painter.drawImage(
+        QRectF(onSurface), image_,
+        QRectF(QPointF(onSurface.topLeft()) * ratio, QSizeF(onSurface.size()) * ratio));
+  }
+  const QRegion beyond = QRegion(area) - QRegion(drawn);
   for (const QRect &part : beyond)
     painter.fillRect(part, background_);
 }

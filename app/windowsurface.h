@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 
+class Picture;
 class QPixmap;
 class QWidget;
 
@@ -14,7 +15,9 @@ class QWidget;
 // every repaint, resize, minimise and expose. Each drawing asks the window
 // to repaint only the rectangle it touched. The image is made at the first
 // drawing or look at it; until then the surface is all background, so
-// start-up neither fills nor holds it.
+// start-up neither fills nor holds it. It is made at the density of the
+// window's screen (with that devicePixelRatio), so its text and pictures are
+// as sharp as the controls'; it keeps that density for its lifetime.
 class WindowSurface {
 public:
   WindowSurface(QWidget *window, QSize size, QColor background, const QFont &font,
@@ -31,8 +34,10 @@ public:
   void textOut(int x, int y, const QString &text);
   // A picture at its own size with its top-left corner at (x, y).
   void draw(int x, int y, const QPixmap &picture);
+  // The same, drawn for the surface's density.
+  void draw(int x, int y, const Picture &picture);
 
-  // Copies the part of the surface inside `area` (window pixels) to the
+  // Copies the part of the surface inside `area` (window coordinates) to the
   // painter; the window's background fills whatever lies beyond the surface.
   void paint(QPainter &painter, QRect area) const;
 

@@ -1,5 +1,7 @@
 #include "picturecatalogue.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kDigitWidth = 54;
@@ -79,4 +81,10 @@ const PictureFile *findPictureFile(std::string_view name) {
     if (name == file.name)
       return &file;
   return nullptr;
+}
+
+std::string denseFileName(std::string_view name) {
+  const std::string_view::size_type dot = std::min(name.rfind('.'), name.size());
+  return std::string(name.substr(0, dot)) + "@" + std::to_string(kDenseScale) + "x" +
+         std::string(name.substr(dot));
 }

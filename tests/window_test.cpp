@@ -5,6 +5,7 @@
 #include "formdefinition.h"
 #include "formfixture.h"
 #include "picturecatalogue.h"
+#include "picturelibrary.h"
 #include "radiogroup.h"
 #include "tform2.h"
 
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QtMath>
 #include <map>
 
 namespace {
@@ -163,6 +165,39 @@ private Q_SLOTS:
     // The C key's picture is a column wider than its control.
     QCOMPARE(f.picture("Image62")->width(), 153);
     QCOMPARE(f.picture("Image62")->picture().width(), 154);
+  }
+
+  // What a picture control paints on an image of a device pixel ratio: its
+  // 1× picture at 1, its 2× variant as it is at 2 and smoothly reduced to the
+  // device pixels it covers in between.
+  void picturesShouldBeDrawnForTheDensityPaintedOn_data() {
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0})
+      QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
+  }
+  void picturesShouldBeDrawnForTheDensityPaintedOn() {
+    QFETCH(qreal, ratio);
+    FormFixture f;
+    for (const ControlDef &def : form1Controls()) {
+      if (!def.picture || def.stretch)
+        continue;
+      PictureImage *control = f.picture(def.name);
+      const QSize size = control->source().size();
+      const QSize device(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+      QCOMPARE(control->source().pixmap(ratio).devicePixelRatio(), ratio);
+      QImage expected = loadPicture(QString::fromUtf8(def.picture));
+      if (ratio > 1)
+        expected = loadPicture(QString::fromStdString(denseFileName(def.picture)))
+                       .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      QCOMPARE(expected.size(), device);
+      QImage drawn(device, QImage::Format_RGB32);
+      drawn.setDevicePixelRatio(ratio);
+      control->render(&drawn);
+      drawn.setDevicePixelRatio(1);
+      const QRect part(0, 0, qMin(device.width(), int(control->width() * ratio)),
+                       qMin(device.height(), int(control->height() * ratio)));
+      QCOMPARE(drawn.copy(part), expected.convertToFormat(QImage::Format_RGB32).copy(part));
+    }
   }
 
   void stackingShouldPutTheCoverAndFeedbackOnTop() {

@@ -208,6 +208,10 @@ double saturation(const QImage &image, const QRect &rect) {
   return total / (rect.width() * rect.height());
 }
 
+QString denseName(const QString &name) {
+  return QString::fromStdString(denseFileName(name.toStdString()));
+}
+
 QString keyName(const QString &key, bool pressed) {
   return (pressed ? QStringLiteral("key_pressed_") : QStringLiteral("key_")) + key +
          QStringLiteral(".jpg");
@@ -242,13 +246,27 @@ private Q_SLOTS:
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), size);
     QCOMPARE(image.format(), bitmap ? QImage::Format_Indexed8 : QImage::Format_RGB888);
+    // Its variant for screens of twice the density: twice the size, and
+    // reduced, nearer this picture than any other of its size.
+    const QImage dense = loadPicture(denseName(name));
+    QCOMPARE(dense.size(), size * 2);
+    QCOMPARE(dense.format(), image.format());
+    const QImage reduced = dense.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (const PictureFile &other : pictureFiles())
+      if (QSize(other.width, other.height) == size && QLatin1String(other.name) != name)
+        QVERIFY2(meanDifference(reduced, image) <
+                     meanDifference(reduced, loadPicture(QString::fromLatin1(other.name))),
+                 other.name);
   }
 
   void jpegsAreBaselineColour_data() {
     QTest::addColumn<QString>("name");
-    for (const PictureFile &entry : pictureFiles())
+    for (const PictureFile &entry : pictureFiles()) {
+      const QString name = QString::fromLatin1(entry.name);
       if (!entry.bitmap)
-        QTest::newRow(entry.name) << QString::fromLatin1(entry.name);
+        for (const QString &file : {name, denseName(name)})
+          QTest::newRow(qPrintable(file)) << file;
+    }
   }
   void jpegsAreBaselineColour() {
     QFETCH(QString, name);

@@ -16,9 +16,9 @@ void TForm1::writeLogLine(int32_t problemIndex) {
   const LogPlace place = logPlace(problemIndex);
   surface_->textOut(place.x, place.y, QString::fromStdString(logLineText(problem)));
   if (problem.Mark == mark::Shown)
-    surface_->draw(place.markX, place.markY, Image12->picture());
+    surface_->draw(place.markX, place.markY, Image12->source());
   else if (problem.Mark == mark::Wrong)
-    surface_->draw(place.markX, place.markY, Image13->picture());
+    surface_->draw(place.markX, place.markY, Image13->source());
 }
 
 void TForm1::Button33Click(QObject *Sender) {

@@ -6,8 +6,8 @@
 
 #include <QLinearGradient>
 
-QImage drawDigitCard(int digit) {
-  return render(QSize(54, 72), colours::windowGreen, [digit](QPainter &p) {
+QImage drawDigitCard(int digit, int scale) {
+  return render(QSize(54, 72), scale, colours::windowGreen, [digit](QPainter &p) {
     const QRectF card(1, 1, 51.5, 69.5);
     p.setPen(Qt::NoPen);
     p.setBrush(colours::shadow);

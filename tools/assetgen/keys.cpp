@@ -87,24 +87,24 @@ void paintKey(QPainter &p, const QRectF &cell, const QPainterPath &glyph, const 
 }
 
 QImage keyImage(int width, const QPainterPath &glyph, const KeyColours &colours, bool pressed,
-                int drawnWidth) {
-  return render(QSize(width, kKeyHeight), colours::windowGreen, [&](QPainter &p) {
+                int drawnWidth, int scale) {
+  return render(QSize(width, kKeyHeight), scale, colours::windowGreen, [&](QPainter &p) {
     paintKey(p, QRectF(0, 0, drawnWidth, kKeyHeight), glyph, colours, pressed);
   });
 }
 
 } // namespace
 
-QImage drawDigitKey(int digit, bool pressed) {
-  return keyImage(kKeyWidth, digitCentreLine(digit), kDigitColours, pressed, kKeyWidth);
+QImage drawDigitKey(int digit, bool pressed, int scale) {
+  return keyImage(kKeyWidth, digitCentreLine(digit), kDigitColours, pressed, kKeyWidth, scale);
 }
 
-QImage drawClearKey(bool pressed) {
-  return keyImage(kClearWidth + 1, letterCCentreLine(), kClearColours, pressed, kClearWidth);
+QImage drawClearKey(bool pressed, int scale) {
+  return keyImage(kClearWidth + 1, letterCCentreLine(), kClearColours, pressed, kClearWidth, scale);
 }
 
-QImage drawCover() {
-  return render(QSize(233, 281), colours::windowGreen, [](QPainter &p) {
+QImage drawCover(int scale) {
+  return render(QSize(233, 281), scale, colours::windowGreen, [](QPainter &p) {
     constexpr int kRows[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
     for (int row = 0; row < 3; ++row)
       for (int column = 0; column < 3; ++column)

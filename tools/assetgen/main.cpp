@@ -1,4 +1,5 @@
-// Draws every picture of the program into a folder. Run by hand when the
+// Draws every picture of the program into a folder, each also for screens of
+// twice the density (digit_0@2x.jpg beside digit_0.jpg). Run by hand when the
 // pictures change; its output is committed under assets/pictures/, and the
 // desktop icons (--icons) under assets/icons/.
 //
@@ -33,20 +34,26 @@ bool writeFile(const QDir &folder, const QString &name, const QByteArray &bytes)
   return true;
 }
 
-bool writeCatalogue(const QDir &folder) {
-  for (const PictureFile &entry : pictureFiles()) {
-    const QString name = QString::fromLatin1(entry.name);
-    const QImage picture = drawPicture(name);
-    if (picture.size() != QSize(entry.width, entry.height)) {
-      std::fprintf(stderr, "%s: drawn %dx%d, catalogue says %dx%d\n", entry.name, picture.width(),
-                   picture.height(), entry.width, entry.height);
-      return false;
-    }
-    const QByteArray bytes =
-        entry.bitmap ? encodeBitmap(quantize(picture, 256)) : encodeJpeg(picture, kJpegQuality);
-    if (!writeFile(folder, name, bytes))
-      return false;
+// Writes one catalogue picture drawn scale pixels to each of its pixels, under
+// the name it has at that scale.
+bool writePicture(const QDir &folder, const PictureFile &entry, int scale) {
+  const QString name = QString::fromLatin1(entry.name);
+  const QImage picture = drawPicture(name, scale);
+  if (picture.size() != QSize(entry.width, entry.height) * scale) {
+    std::fprintf(stderr, "%s at scale %d: drawn %dx%d, catalogue says %dx%d\n", entry.name, scale,
+                 picture.width(), picture.height(), entry.width, entry.height);
+    return false;
   }
+  const QByteArray bytes =
+      entry.bitmap ? encodeBitmap(quantize(picture, 256)) : encodeJpeg(picture, kJpegQuality);
+  return writeFile(folder, scale == 1 ? name : QString::fromStdString(denseFileName(entry.name)),
+                   bytes);
+}
+
+bool writeCatalogue(const QDir &folder) {
+  for (const PictureFile &entry : pictureFiles())
+    if (!writePicture(folder, entry, 1) || !writePicture(folder, entry, kDenseScale))
+      return false;
   return true;
 }
 

@@ -27,7 +27,7 @@ const std::array<Reward, kRewardCount> kRewards{{
 
 } // namespace
 
-QImage drawReward(int number) {
+QImage drawReward(int number, int scale) {
   const Reward &reward = kRewards.at(std::size_t(number - 1));
-  return drawSticker(reward.background, reward.paint);
+  return drawSticker(reward.background, scale, reward.paint);
 }

@@ -37,8 +37,8 @@ void paintTile(QPainter &p, const QRectF &tile, const QColor &face, bool sunken)
 
 } // namespace
 
-QImage drawMark(const QColor &colour) {
-  return render(QSize(9, 9), colours::windowGreen, [&colour](QPainter &p) {
+QImage drawMark(const QColor &colour, int scale) {
+  return render(QSize(9, 9), scale, colours::windowGreen, [&colour](QPainter &p) {
     QRadialGradient ball(QPointF(3.6, 3.4), 4.6);
     ball.setColorAt(0, colour.lighter(130));
     ball.setColorAt(1, colour);
@@ -48,8 +48,8 @@ QImage drawMark(const QColor &colour) {
   });
 }
 
-QImage drawTile(bool taken) {
-  return render(QSize(40, 40), colours::windowGreen, [taken](QPainter &p) {
+QImage drawTile(bool taken, int scale) {
+  return render(QSize(40, 40), scale, colours::windowGreen, [taken](QPainter &p) {
     paintTile(p, QRectF(1, 1, 38, 38), taken ? colours::windowGreen : kTileYellow, taken);
   });
 }

@@ -3,10 +3,11 @@
 #include <QColor>
 #include <QImage>
 
-// A 9 x 9 coloured dot on the window green.
-QImage drawMark(const QColor &colour);
-// A 40 x 40 counting tile: raised yellow, or sunken into the window green once taken away.
-QImage drawTile(bool taken);
+// A 9 x 9 coloured dot on the window green, scale pixels to each of its pixels.
+QImage drawMark(const QColor &colour, int scale);
+// A 40 x 40 counting tile (times scale): raised yellow, or sunken into the
+// window green once taken away.
+QImage drawTile(bool taken, int scale);
 // The application icon at size x size: counting tiles on a green rounded
 // square, transparent around it.
 QImage drawIcon(int size);

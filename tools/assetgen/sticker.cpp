@@ -14,8 +14,9 @@ constexpr qreal kRim = 3.5;
 
 } // namespace
 
-QImage drawSticker(const QColor &background, const std::function<void(QPainter &)> &motif) {
-  return render(QSize(100, 100), colours::windowGreen, [&](QPainter &p) {
+QImage drawSticker(const QColor &background, int scale,
+                   const std::function<void(QPainter &)> &motif) {
+  return render(QSize(100, 100), scale, colours::windowGreen, [&](QPainter &p) {
     p.setPen(Qt::NoPen);
     p.setBrush(colours::shadow);
     p.drawRoundedRect(kSticker.translated(1, 1.5), kRadius, kRadius);

@@ -37,8 +37,8 @@ void paintThought(QPainter &p) {
 
 } // namespace
 
-QImage drawWrongPicture() {
-  return drawSticker(QColor(222, 232, 246), [](QPainter &p) {
+QImage drawWrongPicture(int scale) {
+  return drawSticker(QColor(222, 232, 246), scale, [](QPainter &p) {
     const QColor skin(160, 196, 240);
     const QColor ink(40, 60, 110);
     QPainterPath head;
