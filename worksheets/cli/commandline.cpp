@@ -185,7 +185,7 @@ ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
   request.options.media = mediaOf(job.sheet.paper);
   const bool oneJob = parser.isSet(QStringLiteral("one-job"));
   const auto jobs = spoolerJobs(job, oneJob);
-  const SpoolRun run = printThroughSpooler(job, jobs, request, [](const SpoolProgress &progress) {
+  const SpoolRun run = printThroughSpooler(job, jobs, request, [](SpoolProgress progress) {
     if (progress.step == SpoolProgress::Step::QueueChecked &&
         progress.run->queueAtStart.state == QueueState::Paused)
       say(SpoolWording::paused(progress.run->queueAtStart));

@@ -16,7 +16,7 @@ class SpoolProgressTexts {
   Q_DECLARE_TR_FUNCTIONS(WorksheetWindow)
 
 public:
-  static QString of(const SpoolProgress &progress, int total) {
+  static QString of(SpoolProgress progress, int total) {
     int submitted = 0;
     int settled = 0;
     for (const JobReport &job : progress.run->jobs) {
@@ -47,7 +47,7 @@ SpoolRun printFollowingInDialog(QWidget *parent, const ResolvedJob &job,
 
   SpoolRun run;
   std::unique_ptr<QThread> worker(QThread::create([&] {
-    run = printThroughSpooler(job, jobs, request, [&](const SpoolProgress &progress) {
+    run = printThroughSpooler(job, jobs, request, [&](SpoolProgress progress) {
       int done = 0;
       for (const JobReport &report : progress.run->jobs)
         done += (report.id != 0) + (report.id != 0 && report.outcome != JobOutcome::Waiting);

@@ -4,7 +4,7 @@
 
 SpoolRun printThroughSpooler(const ResolvedJob &job,
                              const std::vector<std::vector<BatchPart>> &jobs, SpoolRequest request,
-                             const std::function<bool(const SpoolProgress &)> &progress) {
+                             const std::function<bool(SpoolProgress)> &progress) {
   request.jobs = jobs.size();
   if (request.title.empty())
     request.title = job.sheet.title.value_or(job.sheet.caption);

@@ -11,10 +11,10 @@
 // Prints a batch through the print spooler, in the jobs spoolerJobs() makes,
 // each job drawn to PDF as the PDF writer draws the batch, and follows every
 // job. Safe to run off the GUI thread.
-[[nodiscard]] SpoolRun
-printThroughSpooler(const ResolvedJob &job, const std::vector<std::vector<BatchPart>> &jobs,
-                    SpoolRequest request,
-                    const std::function<bool(const SpoolProgress &)> &progress = {});
+[[nodiscard]] SpoolRun printThroughSpooler(const ResolvedJob &job,
+                                           const std::vector<std::vector<BatchPart>> &jobs,
+                                           SpoolRequest request,
+                                           const std::function<bool(SpoolProgress)> &progress = {});
 
 // The paper's name as IPP names media, e.g. iso_a4_210x297mm.
 [[nodiscard]] std::string mediaOf(Paper paper);

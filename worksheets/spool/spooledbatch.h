@@ -32,7 +32,7 @@ struct SpoolHooks {
   std::function<std::optional<std::string>(std::size_t index)> render;
   // Hears of each step, and of each round of following; false stops: no
   // more jobs are submitted, and those handed over are no longer followed.
-  std::function<bool(const SpoolProgress &)> progress;
+  std::function<bool(SpoolProgress)> progress;
 };
 
 [[nodiscard]] SpoolRun printSpooled(const SpoolRequest &request, const SpoolHooks &hooks);

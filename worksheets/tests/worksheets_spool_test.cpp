@@ -125,10 +125,9 @@ private Q_SLOTS:
     paused.queue = "Paused";
     const ResolvedJob three = division(3);
     int queued = cups_->jobs(QStringLiteral("not-completed")).size();
-    run = printThroughSpooler(three, spoolerJobs(three, false), paused,
-                              [](const SpoolProgress &progress) {
-                                return progress.step != SpoolProgress::Step::Submitted;
-                              });
+    run = printThroughSpooler(three, spoolerJobs(three, false), paused, [](SpoolProgress progress) {
+      return progress.step != SpoolProgress::Step::Submitted;
+    });
     QVERIFY(run.cancelled);
     QCOMPARE(spoolExitStatus(run), 0);
     QCOMPARE(run.jobs.at(0).outcome, JobOutcome::HandedOver);
