@@ -108,7 +108,8 @@ public:
 
   [[nodiscard]] int pages() const { return preview_->pageCount(); }
   [[nodiscard]] bool hasJob() const { return window_->job().has_value(); }
-  bool waitForFirstPaint() { return waitForPaint(0); }
+  // The window opens with blank pages and draws the sheets just after.
+  bool waitForFirstPaint() { return waitForPaint(0) && waitForPaint(painted_.count); }
 
 private:
   QTemporaryDir folder_;
