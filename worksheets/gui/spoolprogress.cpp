@@ -1,6 +1,7 @@
 #include "spoolprogress.h"
 
 #include "spooledprint.h"
+#include "spoolwording.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -23,11 +24,15 @@ public:
       submitted += job.id != 0;
       settled += job.id != 0 && job.outcome != JobOutcome::Waiting;
     }
+    // A paused queue is said at once: the jobs will wait for it.
+    const QString paused = progress.run->queueAtStart.state == QueueState::Paused
+                               ? SpoolWording::paused(progress.run->queueAtStart) + u'\n'
+                               : QString();
     if (progress.step == SpoolProgress::Step::Following)
-      return tr("プリンターが印刷するのを待っています…（%1 件のうち %2 件が終わりました）")
-          .arg(total)
-          .arg(settled);
-    return tr("ジョブを送っています…（%1 件のうち %2 件）").arg(total).arg(submitted);
+      return paused + tr("プリンターが印刷するのを待っています…（%1 件のうち %2 件が終わりました）")
+                          .arg(total)
+                          .arg(settled);
+    return paused + tr("ジョブを送っています…（%1 件のうち %2 件）").arg(total).arg(submitted);
   }
 };
 

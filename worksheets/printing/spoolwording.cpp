@@ -64,7 +64,8 @@ QString SpoolWording::failure(const SpoolError &error, const QString &queue) {
   const QString message = fromStd(error.message);
   switch (error.problem) {
   case SpoolProblem::NoScheduler:
-    return tr("印刷の仕組み（CUPS）につながりません: %1").arg(message);
+    return tr("印刷の仕組み（CUPS、%1）につながりません。CUPS が動いているか確かめてください")
+        .arg(message);
   case SpoolProblem::NoAnswer:
     return tr("CUPS が %1 秒のうちに答えませんでした").arg(message);
   case SpoolProblem::NoSuchQueue:

@@ -2,9 +2,7 @@
 
 #include <cups/cups.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 struct SpoolConnection::State {
@@ -26,15 +24,11 @@ int giveUp(http_t *, void *data) {
 std::variant<SpoolConnection, SpoolError> SpoolConnection::open(std::chrono::milliseconds limit) {
   auto state = std::make_unique<State>();
   state->limit = limit;
-  errno = 0;
   state->http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                              static_cast<int>(limit.count()), nullptr);
-  if (!state->http) {
-    const int error = errno;
-    return SpoolError{SpoolProblem::NoScheduler,
-                      std::string(cupsServer()) + ": " +
-                          (error ? std::strerror(error) : cupsLastErrorString())};
-  }
+  // What errno holds by then is the clean-up's, not the reason: name the place.
+  if (!state->http)
+    return SpoolError{SpoolProblem::NoScheduler, cupsServer()};
   httpSetTimeout(state->http, double(limit.count()) / 1000.0, giveUp, &state->timedOut);
   return SpoolConnection(std::move(state));
 }

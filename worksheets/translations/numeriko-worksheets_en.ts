@@ -727,8 +727,8 @@ Exit status:
     </message>
     <message>
         <location filename="../printing/spoolwording.cpp" line="67"/>
-        <source>印刷の仕組み（CUPS）につながりません: %1</source>
-        <translation>cannot reach the printing system (CUPS): %1</translation>
+        <source>印刷の仕組み（CUPS、%1）につながりません。CUPS が動いているか確かめてください</source>
+        <translation>cannot reach the printing system (CUPS at %1): is CUPS running?</translation>
     </message>
     <message>
         <location filename="../printing/spoolwording.cpp" line="69"/>
