@@ -304,6 +304,18 @@ private Q_SLOTS:
     }
     for (const QString &text : seen)
       QVERIFY2(!japanese(text), qPrintable(text));
+
+    // No two labels or buttons share a mnemonic, or the second is out of reach.
+    QStringList mnemonics;
+    for (QWidget *w : f.window->findChildren<QWidget *>()) {
+      auto *label = qobject_cast<QLabel *>(w);
+      auto *button = qobject_cast<QAbstractButton *>(w);
+      const QString text = label ? label->text() : button ? button->text() : QString();
+      if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty()) {
+        QVERIFY2(!mnemonics.contains(key.toString()), qPrintable(text));
+        mnemonics << key.toString();
+      }
+    }
   }
 };
 

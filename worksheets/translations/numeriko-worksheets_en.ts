@@ -491,12 +491,12 @@ Exit status:
     <message>
         <location filename="../gui/jobform.cpp" line="68"/>
         <source>新しく(&amp;W)</source>
-        <translation>Ne&amp;w</translation>
+        <translation>&amp;Generate</translation>
     </message>
     <message>
         <location filename="../gui/jobform.cpp" line="69"/>
         <source>次も使う(&amp;X)</source>
-        <translation>&amp;Keep next time</translation>
+        <translation>Keep ne&amp;xt time</translation>
     </message>
     <message>
         <location filename="../gui/jobform.cpp" line="70"/>
