@@ -328,9 +328,23 @@ private Q_SLOTS:
         text += QStringLiteral("%1%2 ").arg(p.label.answers ? 'A' : 'P').arg(p.label.sheet);
       return text;
     };
+    // The spooler's jobs: one for each sheet, with the answers that follow it.
+    const auto jobs = [](const ResolvedJob &r, bool oneJob) {
+      QStringList text;
+      for (const auto &parts : spoolerJobs(r, oneJob)) {
+        QString one;
+        for (const BatchPart &p : parts)
+          one += QStringLiteral("%1%2").arg(p.label.answers ? 'A' : 'P').arg(p.label.sheet);
+        text << one;
+      }
+      return text.join(u' ');
+    };
     QCOMPARE(order(resolved(job)), QStringLiteral("P1 P1 A1 P2 P2 A2 "));
+    QCOMPARE(jobs(resolved(job), false), QStringLiteral("P1P1A1 P2P2A2"));
+    QCOMPARE(jobs(resolved(job), true), QStringLiteral("P1P1A1P2P2A2"));
     job.answersAtEnd = true;
     QCOMPARE(order(resolved(job)), QStringLiteral("P1 P1 P2 P2 A1 A2 "));
+    QCOMPARE(jobs(resolved(job), false), QStringLiteral("P1P1 P2P2 A1 A2"));
   }
 
   // Every page on every paper: the grid breaks into pages, texts stay on the
