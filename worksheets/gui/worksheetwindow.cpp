@@ -281,6 +281,8 @@ void WorksheetWindow::print() {
 
   // One message: the whole batch, then each job that did not print.
   QStringList lines{SpoolWording::summary(run)};
+  if (run.queueAtEnd.state == QueueState::Paused && spoolExitStatus(run) == 3)
+    lines << SpoolWording::paused(run.queueAtEnd);
   const QString queue = QString::fromStdString(run.queue);
   for (const JobReport &report : run.jobs)
     if (report.outcome != JobOutcome::Printed)

@@ -137,15 +137,11 @@ QString SpoolWording::summary(const SpoolRun &run) {
         .arg(queue);
   if (failed > 0)
     return tr("%1 件のジョブのうち %2 件を印刷できませんでした").arg(all).arg(failed);
-  if (waiting > 0) {
-    const QString line = tr("%1 件のジョブのうち %2 件はまだ印刷されていません（キュー %3）")
-                             .arg(all)
-                             .arg(waiting)
-                             .arg(queue);
-    return run.queueAtEnd.state == QueueState::Paused
-               ? line + QStringLiteral("\n") + paused(run.queueAtEnd)
-               : line;
-  }
+  if (waiting > 0)
+    return tr("%1 件のジョブのうち %2 件はまだ印刷されていません（キュー %3）")
+        .arg(all)
+        .arg(waiting)
+        .arg(queue);
   if (handedOver > 0)
     return tr("%1 件のジョブをキュー %2 に渡しました").arg(all).arg(queue);
   return tr("%1 件のジョブをすべて印刷しました（キュー %2）").arg(all).arg(queue);
