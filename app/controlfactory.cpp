@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <limits>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -39,6 +40,12 @@ void setBackground(QWidget *widget, QColor colour) {
   palette.setColor(QPalette::Window, colour);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
+}
+
+bool isWindowFont(const FontDef &font, const FontDef &windowFont) {
+  const bool family = !font.family || std::string_view(font.family) == windowFont.family;
+  const bool size = font.pixels == 0 || font.pixels == windowFont.pixels;
+  return family && size && font.bold == windowFont.bold;
 }
 
 QWidget *createWidget(const ControlDef &def, QWidget *parent, PictureShelf &pictures) {
@@ -143,7 +150,10 @@ void createControls(QWidget *form, const WindowDef &window, std::span<const Cont
     QWidget *parent = def.parent ? form->findChild<QWidget *>(QString::fromUtf8(def.parent)) : form;
     QWidget *widget = createWidget(def, parent, pictures);
     widget->setObjectName(name);
-    widget->setFont(fontFor(def.font, window.font));
+    // Most controls are in the window's own font: they inherit it instead of
+    // each resolving a font of its own.
+    if (!isWindowFont(def.font, window.font))
+      widget->setFont(fontFor(def.font, window.font));
     if (def.font.colour != Colour::Default)
       setTextColour(widget, colourFor(def.font.colour, Qt::white));
     if (def.background != Colour::Default)

@@ -93,14 +93,14 @@ void TForm1::paintEvent(QPaintEvent *event) {
   surface_->paint(painter, event->rect());
 }
 
-void TForm1::showEvent(QShowEvent *event) {
-  QWidget::showEvent(event);
-  if (placed_)
-    return;
-  placed_ = true;
-  if (const QScreen *screen = this->screen()) {
-    const WindowDef &window = form1Window();
-    move(screen->availableGeometry().center() -
-         QPoint(window.outerWidth / 2, window.outerHeight / 2));
+void TForm1::setVisible(bool visible) {
+  if (visible && !placed_) {
+    placed_ = true;
+    if (const QScreen *screen = this->screen()) {
+      const WindowDef &window = form1Window();
+      move(screen->availableGeometry().center() -
+           QPoint(window.outerWidth / 2, window.outerHeight / 2));
+    }
   }
+  QWidget::setVisible(visible);
 }

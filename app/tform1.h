@@ -40,6 +40,11 @@ public:
   [[nodiscard]] const NumerikoState &state() const { return *state_; }
   [[nodiscard]] const WindowSurface &surface() const { return *surface_; }
 
+  // Centres the window on its screen the first time it is shown, before its
+  // native window is made: moved once made, it would first ask the display
+  // for its frame.
+  void setVisible(bool visible) override;
+
   // Keyboard (key preview).
   void FormKeyPress(QObject *Sender, QChar Key);
 
@@ -136,7 +141,6 @@ public:
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
-  void showEvent(QShowEvent *event) override;
 
 private:
   // Keypad.

@@ -3,13 +3,16 @@
 
 #include "firstframe.h"
 #include "startup.h"
+#include "startupwarmup.h"
 #include "tform1.h"
 #include "tform2.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+  StartupWarmUp warmUp;
   QApplication application(argc, argv);
+  warmUp.applicationCreated();
   prepareApplication();
 
   TForm1 form1;

@@ -13,7 +13,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libjpeg62-turbo-dev libcups2-dev
+  qt6-base-dev libjpeg62-turbo-dev libcups2-dev libfontconfig-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-ipafont-gothic
   poppler-utils

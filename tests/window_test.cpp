@@ -123,6 +123,17 @@ private Q_SLOTS:
     QCOMPARE(f.control("Label22")->font().pixelSize(), 21);
     QCOMPARE(f.control("Button17")->font().family(), QStringLiteral("FC数字書体05"));
     QVERIFY(f.control("BitBtn1")->font().bold());
+    // Every control has its own definition's font, inherited or set.
+    for (const ControlDef &def : form1Controls()) {
+      const auto *widget = f.form->findChild<QWidget *>(QString::fromUtf8(def.name));
+      if (!widget)
+        continue; // a timer
+      const QFont expected = fontFor(def.font, form1Window().font);
+      const QFont font = widget->font();
+      QVERIFY2(font.family() == expected.family() && font.pixelSize() == expected.pixelSize() &&
+                   font.bold() == expected.bold(),
+               def.name);
+    }
     QCOMPARE(f.control("BitBtn1")->palette().color(QPalette::ButtonText), QColor(0, 128, 0));
 
     auto *group = f.control<RadioGroup>("RadioGroup1");
