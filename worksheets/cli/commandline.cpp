@@ -22,7 +22,6 @@ namespace {
 constexpr QLatin1StringView kProgram("numeriko-worksheets");
 constexpr QLatin1StringView kDefaultOutput("worksheets.pdf");
 constexpr int64_t kLongestWait = 24 * 60 * 60;
-constexpr std::chrono::seconds kRequestLimit(10);
 
 QTextStream &errorStream() {
   static QTextStream stream(stderr);
@@ -154,7 +153,7 @@ std::optional<UsageError> fillJob(const QCommandLineParser &parser, WorksheetJob
 }
 
 ExitStatus listPrinters() {
-  auto opened = SpoolConnection::open(kRequestLimit);
+  auto opened = SpoolConnection::open(kSpoolRequestLimit);
   if (auto *error = std::get_if<SpoolError>(&opened)) {
     say(SpoolWording::failure(*error, {}));
     return ExitStatus::Failure;
@@ -181,8 +180,7 @@ ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
   SpoolRequest request;
   request.queue = parser.value(QStringLiteral("printer")).toStdString();
   request.wait = wait;
-  request.requestLimit = kRequestLimit;
-  request.options.media = mediaOf(job.sheet.paper);
+  request.options.media = std::string(paperInfo(job.sheet.paper).ippMedia);
   const bool oneJob = parser.isSet(QStringLiteral("one-job"));
   const auto jobs = spoolerJobs(job, oneJob);
   const SpoolRun run = printThroughSpooler(job, jobs, request, [](SpoolProgress progress) {
@@ -191,10 +189,8 @@ ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
       say(SpoolWording::paused(progress.run->queueAtStart));
     return true;
   });
-  const QString queue = QString::fromStdString(run.queue);
-  for (const JobReport &report : run.jobs)
-    say(SpoolWording::job(report, SpoolWording::jobCaption(jobs[report.index], job.sheets, oneJob),
-                          queue));
+  for (const QString &line : SpoolWording::jobLines(run, jobs, job.sheets, oneJob, true))
+    say(line);
   say(SpoolWording::summary(run));
   return ExitStatus(spoolExitStatus(run));
 }

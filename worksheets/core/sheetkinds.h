@@ -69,15 +69,16 @@ struct PaperInfo {
   std::string_view caption;
   int32_t widthMm;
   int32_t heightMm;
+  std::string_view ippMedia; // the paper as IPP names media, for a print spooler
 };
 
 // Letter is 215.9 x 279.4 mm; the page itself is asked of the PDF writer by
 // its name, these sizes only serve the checks before drawing.
 inline constexpr std::array<PaperInfo, 4> kPapers{{
-    {Paper::A4, "a4", "A4", 210, 297},
-    {Paper::B5, "b5", "B5 (JIS)", 182, 257},
-    {Paper::A5, "a5", "A5", 148, 210},
-    {Paper::Letter, "letter", "Letter", 216, 279},
+    {Paper::A4, "a4", "A4", 210, 297, "iso_a4_210x297mm"},
+    {Paper::B5, "b5", "B5 (JIS)", 182, 257, "jis_b5_182x257mm"},
+    {Paper::A5, "a5", "A5", 148, 210, "iso_a5_148x210mm"},
+    {Paper::Letter, "letter", "Letter", 216, 279, "na_letter_8.5x11in"},
 }};
 
 static_assert(inEnumOrder(kPapers, [](const PaperInfo &p) { return p.paper; }));

@@ -2,7 +2,6 @@
 
 #include "pdfbook.h"
 #include "sheetkinds.h"
-#include "spooledprint.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -15,7 +14,7 @@ namespace {
 std::string mediaOf(const QPageSize &size) {
   for (const PaperInfo &paper : kPapers)
     if (sheetPageLayout(paper.paper).pageSize().isEquivalentTo(size))
-      return mediaOf(paper.paper);
+      return std::string(paper.ippMedia);
   return size.key().toStdString();
 }
 

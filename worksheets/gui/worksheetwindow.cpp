@@ -283,11 +283,7 @@ void WorksheetWindow::print() {
   QStringList lines{SpoolWording::summary(run)};
   if (run.queueAtEnd.state == QueueState::Paused && spoolExitStatus(run) == 3)
     lines << SpoolWording::paused(run.queueAtEnd);
-  const QString queue = QString::fromStdString(run.queue);
-  for (const JobReport &report : run.jobs)
-    if (report.outcome != JobOutcome::Printed)
-      lines << SpoolWording::job(
-          report, SpoolWording::jobCaption(jobs[report.index], job.sheets, false), queue);
+  lines << SpoolWording::jobLines(run, jobs, job.sheets, false, false);
   if (lines.size() > 12)
     lines = lines.mid(0, 12) << QStringLiteral("…");
   if (spoolExitStatus(run) == 0 && !run.cancelled)

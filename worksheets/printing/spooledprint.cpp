@@ -18,17 +18,3 @@ SpoolRun printThroughSpooler(const ResolvedJob &job,
   hooks.progress = progress;
   return printSpooled(request, hooks);
 }
-
-std::string mediaOf(Paper paper) {
-  switch (paper) {
-  case Paper::B5:
-    return "jis_b5_182x257mm";
-  case Paper::A5:
-    return "iso_a5_148x210mm";
-  case Paper::Letter:
-    return "na_letter_8.5x11in";
-  case Paper::A4:
-    break;
-  }
-  return "iso_a4_210x297mm";
-}

@@ -15,6 +15,3 @@
                                            const std::vector<std::vector<BatchPart>> &jobs,
                                            SpoolRequest request,
                                            const std::function<bool(SpoolProgress)> &progress = {});
-
-// The paper's name as IPP names media, e.g. iso_a4_210x297mm.
-[[nodiscard]] std::string mediaOf(Paper paper);

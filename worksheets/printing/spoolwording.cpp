@@ -117,6 +117,17 @@ QString SpoolWording::job(const JobReport &job, const QString &caption, const QS
   return {};
 }
 
+QStringList SpoolWording::jobLines(const SpoolRun &run,
+                                   const std::vector<std::vector<BatchPart>> &jobs, int32_t sheets,
+                                   bool wholeBatch, bool printedToo) {
+  QStringList lines;
+  const QString queue = fromStd(run.queue);
+  for (const JobReport &report : run.jobs)
+    if (printedToo || report.outcome != JobOutcome::Printed)
+      lines << job(report, jobCaption(jobs[report.index], sheets, wholeBatch), queue);
+  return lines;
+}
+
 QString SpoolWording::summary(const SpoolRun &run) {
   const QString queue = fromStd(run.queue);
   if (run.failure)

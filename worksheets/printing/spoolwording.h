@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -24,6 +25,11 @@ public:
   // What became of one job.
   [[nodiscard]] static QString job(const JobReport &job, const QString &caption,
                                    const QString &queue);
+  // A line for each job of the run (`jobs` as spoolerJobs() made them), or
+  // only for those that did not print.
+  [[nodiscard]] static QStringList jobLines(const SpoolRun &run,
+                                            const std::vector<std::vector<BatchPart>> &jobs,
+                                            int32_t sheets, bool wholeBatch, bool printedToo);
   // One line for the whole batch.
   [[nodiscard]] static QString summary(const SpoolRun &run);
   // A queue as --list-printers names it.

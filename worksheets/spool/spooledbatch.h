@@ -9,6 +9,9 @@
 #include <optional>
 #include <string>
 
+// Every request to the scheduler gives up after this long without an answer.
+inline constexpr std::chrono::milliseconds kSpoolRequestLimit = std::chrono::seconds(10);
+
 // Prints a batch of jobs through the spooler and follows each until the
 // spooler holds it complete, or it fails, or the wait runs out.
 struct SpoolRequest {
@@ -17,7 +20,7 @@ struct SpoolRequest {
   SpoolOptions options;
   std::size_t jobs = 1;
   std::chrono::milliseconds wait{std::chrono::minutes(2)}; // 0: hand over, do not follow
-  std::chrono::milliseconds requestLimit{std::chrono::seconds(10)};
+  std::chrono::milliseconds requestLimit = kSpoolRequestLimit;
   std::chrono::milliseconds pollInterval{std::chrono::milliseconds(200)};
 };
 
