@@ -6,6 +6,7 @@
 #include "pictureshelf.h"
 #include "radiogroup.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -115,6 +116,22 @@ protected:
   }
 };
 
+// A line edit lays out its text in the application's font before it takes its
+// own, which costs a font of its own at start-up. While the controls are made
+// the application's font is the window's, whose font is loaded anyway.
+class ApplicationFontWhileMaking {
+public:
+  explicit ApplicationFontWhileMaking(const QFont &font) : saved_(QApplication::font()) {
+    QApplication::setFont(font);
+  }
+  ~ApplicationFontWhileMaking() { QApplication::setFont(saved_); }
+  ApplicationFontWhileMaking(const ApplicationFontWhileMaking &) = delete;
+  ApplicationFontWhileMaking &operator=(const ApplicationFontWhileMaking &) = delete;
+
+private:
+  QFont saved_;
+};
+
 bool isWindowed(ControlKind kind) {
   switch (kind) {
   case ControlKind::Edit:
@@ -134,6 +151,7 @@ bool isWindowed(ControlKind kind) {
 
 void createControls(QWidget *form, const WindowDef &window, std::span<const ControlDef> controls,
                     PictureShelf &pictures) {
+  const ApplicationFontWhileMaking windowFont(form->font());
   std::vector<QWidget *> windowed;
   for (const ControlDef &def : controls) {
     const QString name = QString::fromUtf8(def.name);

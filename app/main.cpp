@@ -15,6 +15,7 @@ int main(int argc, char *argv[]) {
 
   TForm1 form1;
   TForm2 form2;
+  QApplication::setWindowIcon(warmUp.icon());
   form1.show();
   return QApplication::exec();
 }

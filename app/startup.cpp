@@ -3,12 +3,10 @@
 #include "fonts.h"
 
 #include <QApplication>
-#include <QIcon>
 
 void prepareApplication() {
   QApplication::setApplicationName(QStringLiteral("Numeriko"));
   // Lets the desktop match the window with the installed desktop entry.
   QApplication::setDesktopFileName(QStringLiteral("io.github.numeriko.Numeriko"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
   installFontSubstitutions();
 }

@@ -17,6 +17,7 @@ int main(int argc, char *argv[]) {
 
   TForm1 form1;
   TForm2 form2;
+  QApplication::setWindowIcon(warmUp.icon());
   quitAtFirstFrame(&form1);
   form1.show();
   return QApplication::exec();

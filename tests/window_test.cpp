@@ -7,8 +7,10 @@
 #include "picturecatalogue.h"
 #include "picturelibrary.h"
 #include "radiogroup.h"
+#include "startupwarmup.h"
 #include "tform2.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +93,9 @@ private Q_SLOTS:
 
   void controlsShouldHaveTheirKindsCaptionsAndFonts() {
     FormFixture f;
+    // The window's font stands in for the application's only while the
+    // controls are made.
+    QVERIFY(QApplication::font() != f.form->font());
     const std::map<const char *, QString> captions{
         {"BitBtn1", QStringLiteral("ひきざんれんしゅう")},
         {"BitBtn2", QStringLiteral("とちゅうでやめる")},
@@ -176,6 +181,16 @@ private Q_SLOTS:
     // The C key's picture is a column wider than its control.
     QCOMPARE(f.picture("Image62")->width(), 153);
     QCOMPARE(f.picture("Image62")->picture().width(), 154);
+
+    // The window icon decoded ahead holds every picture Qt reads from its file.
+    StartupWarmUp warmUp;
+    warmUp.applicationCreated();
+    const QIcon icon = warmUp.icon();
+    const QIcon read(QStringLiteral(":/pictures/icon.ico"));
+    QCOMPARE(icon.availableSizes(), read.availableSizes());
+    QCOMPARE(icon.availableSizes().size(), 2);
+    for (const QSize size : read.availableSizes())
+      QCOMPARE(icon.pixmap(size).toImage(), read.pixmap(size).toImage());
   }
 
   // What a picture control paints on an image of a device pixel ratio: its
