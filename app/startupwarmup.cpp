@@ -1,5 +1,7 @@
 #include "startupwarmup.h"
 
+#include "programfonts.h"
+
 #include <QDBusConnection>
 #include <QImageReader>
 #include <QPixmap>
@@ -37,7 +39,8 @@ StartupWarmUp::StartupWarmUp() {
   // first, the fork finds the program small and with a single thread.
   if (hasScreenReaderBridge())
     (void)QDBusConnection::sessionBus();
-  fonts_ = std::thread([] { FcInit(); });
+  if (!useProgramFontsOnly())
+    fonts_ = std::thread([] { FcInit(); });
 }
 
 StartupWarmUp::~StartupWarmUp() {

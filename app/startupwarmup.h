@@ -9,15 +9,16 @@
 
 // Start-up work Qt does on the GUI thread when it first needs it, done ahead:
 // connecting to the session bus, which the screen reader bridge does on the
-// window's first text, at once; and on threads of their own while the GUI
-// thread connects to the display and builds the window, reading the system's
-// font configuration (fontconfig's files and caches), loading Qt's image
+// window's first text, at once; telling fontconfig about the program's own
+// fonts (or, where that fails, reading the system's font configuration on a
+// thread of its own while the GUI thread connects to the display); and on the
+// thread pool while the GUI thread builds the window, loading Qt's image
 // plugins, which Qt loads before it reads any picture file, the style's own
 // pictures included, and decoding the window icon.
 class StartupWarmUp {
 public:
-  // Connects to the session bus and starts reading the font configuration,
-  // which the application object does not need.
+  // Connects to the session bus and sets up the font configuration, which
+  // the application object does not need.
   StartupWarmUp();
   ~StartupWarmUp();
   StartupWarmUp(const StartupWarmUp &) = delete;

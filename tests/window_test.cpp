@@ -6,6 +6,7 @@
 #include "formfixture.h"
 #include "picturecatalogue.h"
 #include "picturelibrary.h"
+#include "programfonts.h"
 #include "radiogroup.h"
 #include "startupwarmup.h"
 #include "tform2.h"
@@ -21,11 +22,38 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtMath>
+#include <fontconfig/fontconfig.h>
 #include <map>
+#include <set>
 
 namespace {
 
 QString utf8(const char *text) { return QString::fromUtf8(text); }
+
+// What Qt's font engine takes from fontconfig for a face at a size and weight.
+QString renderSettings(FcConfig *config, const char *family, int pixels, bool bold) {
+  FcPattern *pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(family));
+  FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixels);
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern *match = FcFontMatch(config, pattern, &result);
+  QString settings;
+  if (match) {
+    FcChar8 *text = FcPatternFormat(
+        match, reinterpret_cast<const FcChar8 *>(
+                   "%{fullname} aa=%{antialias} hinting=%{hinting} style=%{hintstyle} "
+                   "auto=%{autohint} rgba=%{rgba} lcd=%{lcdfilter} bitmaps=%{embeddedbitmap} "
+                   "bold=%{embolden} matrix=%{matrix}"));
+    settings = QString::fromUtf8(reinterpret_cast<const char *>(text));
+    FcStrFree(text);
+    FcPatternDestroy(match);
+  }
+  FcPatternDestroy(pattern);
+  return settings;
+}
 
 const char *kindClass(ControlKind kind) {
   switch (kind) {
@@ -157,6 +185,30 @@ private Q_SLOTS:
       const QFontInfo info(f.control(name)->font());
       QVERIFY2(info.family().startsWith(QStringLiteral("IPA")), qPrintable(info.family()));
     }
+  }
+
+  // The drill tells fontconfig about its own fonts only: at every size and
+  // weight the window uses, they must render as the system's configuration
+  // renders them (Debian's; a machine set up otherwise fails here).
+  void programFontsShouldRenderAsTheSystemConfigurationDoes() {
+    FcConfig *system = FcInitLoadConfigAndFonts();
+    QVERIFY(useProgramFontsOnly());
+    FcConfig *program = FcConfigGetCurrent();
+    QVERIFY(program != system);
+    std::set<std::pair<int, bool>> sizes{{form1Window().font.pixels, form1Window().font.bold}};
+    for (const ControlDef &def : form1Controls())
+      if (def.font.pixels > 0)
+        sizes.emplace(def.font.pixels, def.font.bold);
+    QVERIFY(sizes.size() > 5);
+    for (const auto &[pixels, bold] : sizes) {
+      for (const char *family : {"IPAPGothic", "IPAGothic"})
+        QCOMPARE(renderSettings(program, family, pixels, bold),
+                 renderSettings(system, family, pixels, bold));
+      // Qt's dialogs: in the proportional face.
+      QCOMPARE(renderSettings(program, "Sans Serif", pixels, bold),
+               renderSettings(program, "IPAPGothic", pixels, bold));
+    }
+    FcConfigDestroy(system);
   }
 
   void everyPictureShouldDecodeAtItsCatalogueSize() {
