@@ -1,5 +1,7 @@
 #include "jpegdecoder.h"
 
+#include <QSysInfo>
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -61,11 +63,14 @@ bool decodeInto(const QByteArray &data, QImage *image, char *message) {
     jpeg_destroy_decompress(&info);
     return false;
   }
-  info.out_color_space = JCS_RGB;
+  // Straight into the layout Qt draws from, a 32-bit 0xffRRGGBB word a pixel,
+  // so the picture needs no conversion before it is on screen.
+  info.out_color_space =
+      QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
   jpeg_start_decompress(&info);
 
   *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                  QImage::Format_RGB888);
+                  QImage::Format_RGB32);
   if (image->isNull()) {
     std::snprintf(message, JMSG_LENGTH_MAX, "JPEG of %ux%u pixels does not fit in memory",
                   info.output_width, info.output_height);

@@ -245,7 +245,7 @@ private Q_SLOTS:
     const QImage image = loadPicture(name);
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), size);
-    QCOMPARE(image.format(), bitmap ? QImage::Format_Indexed8 : QImage::Format_RGB888);
+    QCOMPARE(image.format(), bitmap ? QImage::Format_Indexed8 : QImage::Format_RGB32);
     // Its variant for screens of twice the density: twice the size, and
     // reduced, nearer this picture than any other of its size.
     const QImage dense = loadPicture(denseName(name));
