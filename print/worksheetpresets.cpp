@@ -3,16 +3,6 @@
 #include "generators.h"
 #include "shuffle.h"
 
-#include <algorithm>
-
-std::optional<WorksheetPreset> presetNamed(std::string_view name) {
-  const auto *found = std::find_if(kWorksheetPresets.begin(), kWorksheetPresets.end(),
-                                   [&](const WorksheetPreset &p) { return p.name == name; });
-  if (found == kWorksheetPresets.end())
-    return std::nullopt;
-  return *found;
-}
-
 void fillPresetTable(const WorksheetPreset &preset, ProblemBank &bank, RandomSource &random) {
   preset.fill(bank);
   if (preset.run == PresetRun::HardDivision)

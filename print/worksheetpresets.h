@@ -44,12 +44,6 @@ inline constexpr std::array<WorksheetPreset, 4> kWorksheetPresets{{
      PresetRun::HardDivision},
 }};
 
-// The window's preset buttons, in the order of kWorksheetPresets.
-inline constexpr std::array<std::string_view, 4> kPresetButtons{"Button4", "Button9", "Button7",
-                                                                "Button10"};
-
-[[nodiscard]] std::optional<WorksheetPreset> presetNamed(std::string_view name);
-
 // Fills the preset's table and shuffles the table its run reads.
 void fillPresetTable(const WorksheetPreset &preset, ProblemBank &bank, RandomSource &random);
 

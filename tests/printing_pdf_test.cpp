@@ -109,7 +109,7 @@ private Q_SLOTS:
     FormFixture f(std::move(service), std::make_unique<SeededRandom>(7));
     f.control<QCheckBox>("CheckBox12")->setChecked(true);
     f.control<QCheckBox>("CheckBox13")->setChecked(true);
-    f.control<QAbstractButton>(kPresetButtons[std::size_t(preset)].data())->click();
+    f.control<QAbstractButton>(kPresets[preset].button)->click();
     QCOMPARE(pdf.files().size(), 2);
 
     WorksheetJob job;

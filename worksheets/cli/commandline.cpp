@@ -3,11 +3,13 @@
 
 #include "batchwriter.h"
 #include "joboptions.h"
+#include "numbertext.h"
 #include "refusalwording.h"
 #include "sheetkinds.h"
 #include "spooledprint.h"
 #include "spoolqueries.h"
 #include "spoolwording.h"
+#include "worksheetpresets.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -180,7 +182,7 @@ ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
   SpoolRequest request;
   request.queue = parser.value(QStringLiteral("printer")).toStdString();
   request.wait = wait;
-  request.options.media = std::string(paperInfo(job.sheet.paper).ippMedia);
+  request.options.media = std::string(paperInfo(job.sheet.page.paper).ippMedia);
   const bool oneJob = parser.isSet(QStringLiteral("one-job"));
   const auto jobs = spoolerJobs(job, oneJob);
   const SpoolRun run = printThroughSpooler(job, jobs, request, [](SpoolProgress progress) {
@@ -192,7 +194,15 @@ ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
   for (const QString &line : SpoolWording::jobLines(run, jobs, job.sheets, oneJob, true))
     say(line);
   say(SpoolWording::summary(run));
-  return ExitStatus(spoolExitStatus(run));
+  switch (spoolVerdict(run)) {
+  case SpoolVerdict::Printed:
+    return ExitStatus::Success;
+  case SpoolVerdict::Waiting:
+    return ExitStatus::NotYetPrinted;
+  case SpoolVerdict::Failed:
+    break;
+  }
+  return ExitStatus::Failure;
 }
 
 uint32_t drawnSeed() {

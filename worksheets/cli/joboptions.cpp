@@ -1,6 +1,7 @@
 #include "joboptions.h"
 #include "commandlinetexts.h"
 
+#include "numbertext.h"
 #include "sheetkinds.h"
 #include "worksheetpresets.h"
 
@@ -77,7 +78,7 @@ Result paper(WorksheetJob &job, const QStringList &values) {
   const auto found = paperNamed(utf8(values.last()));
   if (!found)
     return error(JobField::Paper, RefusalReason::Unknown, values.last());
-  job.paper = *found;
+  job.page.paper = *found;
   return std::nullopt;
 }
 

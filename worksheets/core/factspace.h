@@ -1,23 +1,11 @@
 #pragma once
 
+#include "kindplan.h"
 #include "randomsource.h"
 #include "sheetitem.h"
-#include "worksheetjob.h"
 
 #include <cstdint>
 #include <vector>
-
-// One kind of problem with its ranges settled.
-struct KindPlan {
-  SheetKind kind = SheetKind::Add;
-  NumberRange first;
-  NumberRange second;
-  NumberRange result; // 0..kNoBound when the user set none
-  Carry carry = Carry::Any;
-  friend bool operator==(const KindPlan &, const KindPlan &) = default;
-};
-
-inline constexpr int64_t kNoBound = int64_t{1} << 40;
 
 // Every fact a kind plan allows, seen as rows: for each value of one operand
 // (the outer one) the contiguous run of the other that keeps the result in
@@ -30,9 +18,6 @@ public:
 
   // Facts before the per-fact checks; 0 means none fits the ranges at all.
   [[nodiscard]] int64_t candidates() const { return total_; }
-  [[nodiscard]] bool listed() const { return listed_; }
-  // The distinct facts, when listed.
-  [[nodiscard]] const std::vector<SheetItem> &facts() const { return facts_; }
   // Whether any fact passes; for a sampled space, looked for with a fixed
   // number of draws of a fixed seed, so the answer is the same every time.
   [[nodiscard]] bool empty() const;

@@ -1,11 +1,11 @@
 #include "jobvalidation.h"
 
+#include "factspace.h"
 #include "printlayout.h"
 #include "sheetkinds.h"
+#include "worksheetpresets.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
 
 namespace {
 
@@ -199,7 +199,7 @@ ResolvedJob resolve(const WorksheetJob &job) {
   resolved.answersAtEnd = job.answersAtEnd;
   resolved.answers = job.answers || job.answersAtEnd;
   sheet.fields = job.fields;
-  sheet.paper = job.paper;
+  sheet.page = job.page;
 
   if (job.preset) {
     const auto refuse = [](bool given, JobField field) {
@@ -242,7 +242,7 @@ ResolvedJob resolve(const WorksheetJob &job) {
     sheet.caption = kindsCaption(sheet.kinds);
 
     PrintLayout layout;
-    const PrintableArea area = printableArea(job.paper);
+    const PrintableArea area = printableArea(job.page);
     computeLayout(layout, sheet.rows, sheet.columns, 1, sheet.charsAcross, area.width, area.height);
     need(layout.FitHeight >= kSmallestItemPixels, JobField::Rows, RefusalReason::TooSmall,
          kRowLimits.low, kRowLimits.high);
@@ -279,39 +279,4 @@ JobCheck validateJob(const WorksheetJob &job) {
   } catch (const Failed &failed) {
     return failed.refusal;
   }
-}
-
-std::optional<int64_t> parseWholeNumber(std::string_view text) {
-  const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (negative || text.front() == '+'))
-    text.remove_prefix(1);
-  if (text.empty() ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
-  uint64_t magnitude = 0;
-  const std::errc error = std::from_chars(text.data(), text.data() + text.size(), magnitude).ec;
-  // Digits beyond 64 bits still read as a number, one far out of every range.
-  const uint64_t largest = uint64_t{std::numeric_limits<int64_t>::max()} + (negative ? 1 : 0);
-  if (error == std::errc::result_out_of_range || magnitude > largest)
-    magnitude = largest;
-  return negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
-}
-
-std::optional<NumberRange> parseRange(std::string_view text) {
-  const auto dots = text.find("..");
-  if (dots == std::string_view::npos) {
-    const auto one = parseWholeNumber(text);
-    return one ? std::optional<NumberRange>({*one, *one}) : std::nullopt;
-  }
-  const auto low = parseWholeNumber(text.substr(0, dots));
-  const auto high = parseWholeNumber(text.substr(dots + 2));
-  if (!low || !high)
-    return std::nullopt;
-  return NumberRange{*low, *high};
-}
-
-PrintableArea printableArea(Paper paper) {
-  const PaperInfo &info = paperInfo(paper);
-  const auto pixels = [](double mm) { return static_cast<int32_t>(mm / 25.4 * kSheetDpi); };
-  return {pixels(info.widthMm - 2 * kSideMarginMm), pixels(info.heightMm - 2 * kTopMarginMm)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "enumtable.h"
 #include "worksheetjob.h"
 
 #include <array>
@@ -52,35 +53,6 @@ inline constexpr std::array<SheetKindInfo, 7> kSheetKinds{{
      false},
 }};
 
-// kindInfo() and paperInfo() look rows up by their enum's value.
-template <typename Table> constexpr bool inEnumOrder(const Table &table, auto keyOf) {
-  for (std::size_t i = 0; i < table.size(); ++i)
-    if (std::size_t(keyOf(table[i])) != i)
-      return false;
-  return true;
-}
 static_assert(inEnumOrder(kSheetKinds, [](const SheetKindInfo &k) { return k.kind; }));
 [[nodiscard]] const SheetKindInfo &kindInfo(SheetKind kind);
 [[nodiscard]] std::optional<SheetKind> kindNamed(std::string_view name);
-
-struct PaperInfo {
-  Paper paper;
-  std::string_view name;
-  std::string_view caption;
-  int32_t widthMm;
-  int32_t heightMm;
-  std::string_view ippMedia; // the paper as IPP names media, for a print spooler
-};
-
-// Letter is 215.9 x 279.4 mm; the page itself is asked of the PDF writer by
-// its name, these sizes only serve the checks before drawing.
-inline constexpr std::array<PaperInfo, 4> kPapers{{
-    {Paper::A4, "a4", "A4", 210, 297, "iso_a4_210x297mm"},
-    {Paper::B5, "b5", "B5 (JIS)", 182, 257, "jis_b5_182x257mm"},
-    {Paper::A5, "a5", "A5", 148, 210, "iso_a5_148x210mm"},
-    {Paper::Letter, "letter", "Letter", 216, 279, "na_letter_8.5x11in"},
-}};
-
-static_assert(inEnumOrder(kPapers, [](const PaperInfo &p) { return p.paper; }));
-[[nodiscard]] const PaperInfo &paperInfo(Paper paper);
-[[nodiscard]] std::optional<Paper> paperNamed(std::string_view name);

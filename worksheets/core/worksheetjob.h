@@ -1,11 +1,13 @@
 #pragma once
 
-#include "worksheetpresets.h"
+#include "papers.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+struct WorksheetPreset;
 
 // One worksheet job as a front end fills it: what the user chose, nothing
 // worked out yet. validateJob() checks it and resolves the defaults.
@@ -29,8 +31,6 @@ enum class SheetKind {
 
 // Carrying in addition, borrowing in subtraction, in any column.
 enum class Carry { Any, Without, With };
-
-enum class Paper { A4, B5, A5, Letter };
 
 // The fields a sheet can carry besides its problems.
 struct SheetFields {
@@ -62,5 +62,5 @@ struct WorksheetJob {
   // A title at the top; an empty one stands for the preset's caption or the
   // kinds' names.
   std::optional<std::string> title;
-  Paper paper = Paper::A4;
+  PageSetup page;
 };

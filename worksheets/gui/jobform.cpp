@@ -1,5 +1,7 @@
 #include "jobform.h"
 
+#include "numbertext.h"
+#include "papers.h"
 #include "rangefield.h"
 #include "sheetkinds.h"
 #include "worksheetpresets.h"
@@ -261,7 +263,7 @@ WorksheetJob JobForm::job() const {
                 scoreField_->isChecked(), numbers_->isChecked()};
   if (titled_->isChecked())
     job.title = title_->text().toStdString();
-  job.paper = Paper(paper_->currentData().toInt());
+  job.page.paper = Paper(paper_->currentData().toInt());
   job.sheets = sheets_->value();
   // A seed that does not read is out of every range, and refused as such.
   job.seed = parseWholeNumber(seed_->text().trimmed().toStdString()).value_or(-1);
@@ -402,8 +404,6 @@ void JobForm::drawNewSeed() {
   std::random_device device;
   seed_->setText(QString::number(device() % 1000000000U));
 }
-
-bool JobForm::seedFixed() const { return fixSeed_->isChecked(); }
 
 QString JobForm::suggestedName() const {
   const WorksheetJob form = job();

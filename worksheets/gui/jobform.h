@@ -49,7 +49,6 @@ public:
   void addPresetTools(QWidget *tools);
 
   void drawNewSeed();
-  [[nodiscard]] bool seedFixed() const;
   // A name for the batch's file, e.g. 余りのあるわり算100題-30枚.
   [[nodiscard]] QString suggestedName() const;
 

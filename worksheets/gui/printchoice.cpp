@@ -1,7 +1,6 @@
 #include "printchoice.h"
 
 #include "pdfbook.h"
-#include "sheetkinds.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -13,16 +12,16 @@ namespace {
 // which CUPS knows as the PPD's name for the size.
 std::string mediaOf(const QPageSize &size) {
   for (const PaperInfo &paper : kPapers)
-    if (sheetPageLayout(paper.paper).pageSize().isEquivalentTo(size))
+    if (sheetPageLayout({paper.paper, false}).pageSize().isEquivalentTo(size))
       return std::string(paper.ippMedia);
   return size.key().toStdString();
 }
 
 } // namespace
 
-std::optional<PrintChoice> askPrintDialog(QWidget *parent, const QString &docName, Paper paper) {
+std::optional<PrintChoice> askPrintDialog(QWidget *parent, const QString &docName, PageSetup page) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(sheetPageLayout(paper));
+  printer.setPageLayout(sheetPageLayout(page));
   printer.setDocName(docName);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted)

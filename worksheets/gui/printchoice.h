@@ -1,7 +1,7 @@
 #pragma once
 
+#include "papers.h"
 #include "spoolsubmit.h"
-#include "worksheetjob.h"
 
 #include <QString>
 
@@ -20,4 +20,4 @@ struct PrintChoice {
 // Asks with the system's print dialog, starting from the sheets' paper; none
 // when the user cancels.
 [[nodiscard]] std::optional<PrintChoice> askPrintDialog(QWidget *parent, const QString &docName,
-                                                        Paper paper);
+                                                        PageSetup page);

@@ -191,7 +191,7 @@ void WorksheetWindow::jobChanged() {
     return;
   }
   refused_->hide();
-  previewPrinter_->setPageLayout(sheetPageLayout(job_->sheet.paper));
+  previewPrinter_->setPageLayout(sheetPageLayout(job_->sheet.page));
   // A preview shown draws itself.
   if (preview_->isVisible())
     preview_->updatePreview();
@@ -221,7 +221,7 @@ void WorksheetWindow::paintPreview(QPrinter *printer) {
   first.sheets = 1;
   first.copies = 1;
   QtPrintCanvas canvas(*printer, QtPrintCanvas::Documents::PagesOfOneFile);
-  printBatch(first, canvas, printableAreaOf(*printer, printer->resolution()));
+  printBatch(first, canvas, printableArea(first.sheet.page, printer->resolution()));
   canvas.finish();
 }
 
@@ -264,7 +264,7 @@ void WorksheetWindow::print() {
     return;
   }
   const std::optional<PrintChoice> choice =
-      services_.choosePrinter(this, form_->suggestedName(), job_->sheet.paper);
+      services_.choosePrinter(this, form_->suggestedName(), job_->sheet.page);
   if (!choice)
     return;
   const ResolvedJob job = *job_;
@@ -281,12 +281,12 @@ void WorksheetWindow::print() {
 
   // One message: the whole batch, then each job that did not print.
   QStringList lines{SpoolWording::summary(run)};
-  if (run.queueAtEnd.state == QueueState::Paused && spoolExitStatus(run) == 3)
+  if (run.queueAtEnd.state == QueueState::Paused && spoolVerdict(run) == SpoolVerdict::Waiting)
     lines << SpoolWording::paused(run.queueAtEnd);
   lines << SpoolWording::jobLines(run, jobs, job.sheets, false, false);
   if (lines.size() > 12)
     lines = lines.mid(0, 12) << QStringLiteral("…");
-  if (spoolExitStatus(run) == 0 && !run.cancelled)
+  if (spoolVerdict(run) == SpoolVerdict::Printed && !run.cancelled)
     services_.inform(this, lines.join(u'\n'));
   else
     services_.report(this, lines.join(u'\n'));

@@ -28,7 +28,7 @@ struct WorksheetServices {
   std::function<void(QWidget *, const QString &message)> report; // something went wrong
   std::function<void(QWidget *, const QString &message)> inform; // all went well
   // The print dialog's choice, or none when the user cancels.
-  std::function<std::optional<PrintChoice>(QWidget *, const QString &docName, Paper paper)>
+  std::function<std::optional<PrintChoice>(QWidget *, const QString &docName, PageSetup page)>
       choosePrinter;
   QSettings *settings = nullptr; // default: the program's own
 };

@@ -3,6 +3,7 @@
 
 #include "batch.h"
 #include "jobvalidation.h"
+#include "numbertext.h"
 #include "ownsheet.h"
 #include "recordingcanvas.h"
 #include "seededrandom.h"
@@ -358,9 +359,10 @@ private Q_SLOTS:
       j.answers = true;
       return j;
     };
-    for (const Paper paper : {Paper::A4, Paper::B5, Paper::A5, Paper::Letter}) {
+    for (const PaperInfo &info : kPapers) {
+      const Paper paper = info.paper;
       const auto on = [&](WorksheetJob j) {
-        j.paper = paper;
+        j.page.paper = paper;
         return j;
       };
       const QByteArray name = QByteArray::number(int(paper));
@@ -382,7 +384,7 @@ private Q_SLOTS:
     QFETCH(WorksheetJob, job);
     QFETCH(int, pagesPerSheet);
     const ResolvedJob settled = resolved(job);
-    const PrintableArea area = printableArea(settled.sheet.paper);
+    const PrintableArea area = printableArea(settled.sheet.page);
     RecordingCanvas canvas(kSheetDpi);
     QCOMPARE(printBatch(settled, canvas, area), BatchOutcome::Printed);
     QVERIFY(canvas.misuses().empty());

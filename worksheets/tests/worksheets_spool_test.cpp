@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     // Printed: one job for each sheet and its answers, as the spool holds them.
     SpoolRun run = print(QStringLiteral("Done"), 3, 60s);
-    QCOMPARE(spoolExitStatus(run), 0);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Printed);
     QCOMPARE(run.jobs.size(), std::size_t(3));
     for (const JobReport &job : run.jobs) {
       QCOMPARE(job.outcome, JobOutcome::Printed);
@@ -114,7 +114,7 @@ private Q_SLOTS:
     clock.start();
     run = print(QStringLiteral("Paused"), 2, 1s);
     QVERIFY(clock.elapsed() < 8000);
-    QCOMPARE(spoolExitStatus(run), 3);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Waiting);
     QCOMPARE(run.queueAtStart.state, QueueState::Paused);
     QCOMPARE(run.queueAtStart.message, std::string("toner is being changed"));
     QCOMPARE(run.jobs.at(1).outcome, JobOutcome::Waiting);
@@ -129,7 +129,7 @@ private Q_SLOTS:
       return progress.step != SpoolProgress::Step::Submitted;
     });
     QVERIFY(run.cancelled);
-    QCOMPARE(spoolExitStatus(run), 0);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Printed);
     QCOMPARE(run.jobs.at(0).outcome, JobOutcome::HandedOver);
     QCOMPARE(run.jobs.at(2).outcome, JobOutcome::NotSubmitted);
     QVERIFY(run.jobs.at(1).id == 0 && !run.jobs.at(1).error);
@@ -139,7 +139,7 @@ private Q_SLOTS:
     QVERIFY(cups_->reject(QStringLiteral("Closed"), QStringLiteral("out of paper")).isEmpty());
     const QList<int> before = cups_->jobs(QStringLiteral("all"));
     run = print(QStringLiteral("Closed"), 2, 10s);
-    QCOMPARE(spoolExitStatus(run), 1);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Failed);
     QVERIFY(run.failure && run.failure->problem == SpoolProblem::Refused);
     QCOMPARE(run.failure->message, std::string("out of paper"));
     QCOMPARE(cups_->jobs(QStringLiteral("all")), before);
@@ -159,18 +159,18 @@ private Q_SLOTS:
     };
     run = printSpooled(request, hooks);
     QCOMPARE(removed, QString());
-    QCOMPARE(spoolExitStatus(run), 1);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Failed);
     QCOMPARE(run.jobs.at(1).outcome, JobOutcome::NotSubmitted);
     QCOMPARE(run.jobs.at(1).error->problem, SpoolProblem::NoSuchQueue);
     QVERIFY(run.jobs.at(0).id != 0);
 
     // A backend that fails aborts the job; a filter that fails ends it in error.
     run = print(QStringLiteral("Unplugged"), 1, 30s);
-    QCOMPARE(spoolExitStatus(run), 1);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Failed);
     QCOMPARE(run.jobs.at(0).outcome, JobOutcome::Failed);
     QCOMPARE(run.jobs.at(0).status.state, JobState::Aborted);
     run = print(QStringLiteral("BadFilter"), 1, 30s);
-    QCOMPARE(spoolExitStatus(run), 1);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Failed);
     QCOMPARE(run.jobs.at(0).outcome, JobOutcome::Failed);
 
     // The command line says the same, with the same exit status.
@@ -222,7 +222,7 @@ private Q_SLOTS:
     QVERIFY(clock.elapsed() < 5000);
     QVERIFY(run.failure);
     QCOMPARE(run.failure->problem, SpoolProblem::NoAnswer);
-    QCOMPARE(spoolExitStatus(run), 1);
+    QCOMPARE(spoolVerdict(run), SpoolVerdict::Failed);
   }
 };
 

@@ -5,6 +5,7 @@
 #include "cupsscheduler.h"
 #include "jobform.h"
 #include "translations.h"
+#include "worksheetpresets.h"
 #include "worksheetwindow.h"
 
 #include <QAbstractButton>
@@ -40,7 +41,7 @@ struct Fixture {
     services.saveFileName = [this](QWidget *, const QString &) { return answer; };
     services.report = [this](QWidget *, const QString &message) { reports << message; };
     services.inform = [this](QWidget *, const QString &message) { reports << message; };
-    services.choosePrinter = [this](QWidget *, const QString &, Paper) {
+    services.choosePrinter = [this](QWidget *, const QString &, PageSetup) {
       return std::optional<PrintChoice>(PrintChoice{queue, {}, {}});
     };
     services.settings = &settings;
@@ -148,7 +149,7 @@ private Q_SLOTS:
     QCOMPARE(job.preset, &kWorksheetPresets[2]);
     QVERIFY(job.kinds.empty() && !job.first);
     QVERIFY(job.answers && job.answersAtEnd);
-    QCOMPARE(job.paper, Paper::B5);
+    QCOMPARE(job.page.paper, Paper::B5);
     QCOMPARE(job.sheets, 30);
     QCOMPARE(job.seed, 7);
     QCOMPARE(f.window->form().suggestedName(), QStringLiteral("余りのあるわり算100題-30枚.pdf"));

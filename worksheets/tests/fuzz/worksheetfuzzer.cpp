@@ -97,7 +97,7 @@ WorksheetJob jobFrom(Bytes &in) {
     job.preset = &kWorksheetPresets[(choice >> 1) % kWorksheetPresets.size()];
   for (int kinds = (choice >> 3) % 4; kinds > 0; --kinds)
     job.kinds.push_back(static_cast<SheetKind>(in.byte() % 7));
-  job.paper = static_cast<Paper>((choice >> 5) % 4);
+  job.page.paper = static_cast<Paper>((choice >> 5) % kPapers.size());
   const auto given = static_cast<uint32_t>(in.bits(2));
   const auto has = [&](int bit) { return (given >> bit & 1) != 0; };
   const auto range = [&] { return NumberRange{number(in), number(in)}; };
@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
       std::min(resolved.sheets, std::max(1, kMaxProblems / (sheet.count * resolved.copies)));
 
   RecordingCanvas canvas;
-  const PrintableArea page = printableArea(sheet.paper);
+  const PrintableArea page = printableArea(sheet.page);
   const auto parts = static_cast<int64_t>(batchParts(resolved).size());
   int64_t heard = 0;
   const BatchOutcome outcome = printBatch(resolved, canvas, page, [&](int64_t done, int64_t all) {

@@ -192,9 +192,9 @@ SpoolRun printSpooled(const SpoolRequest &request, const SpoolHooks &hooks) {
   return Printing(request, hooks).run();
 }
 
-int spoolExitStatus(const SpoolRun &run) {
+SpoolVerdict spoolVerdict(const SpoolRun &run) {
   if (run.failure)
-    return 1;
+    return SpoolVerdict::Failed;
   bool waiting = false;
   for (const JobReport &job : run.jobs) {
     switch (job.outcome) {
@@ -208,11 +208,11 @@ int spoolExitStatus(const SpoolRun &run) {
       // Jobs the one who printed chose not to send are not failures.
       if (run.cancelled && !job.error)
         break;
-      return 1;
+      return SpoolVerdict::Failed;
     case JobOutcome::Failed:
     case JobOutcome::QueueGone:
-      return 1;
+      return SpoolVerdict::Failed;
     }
   }
-  return waiting ? 3 : 0;
+  return waiting ? SpoolVerdict::Waiting : SpoolVerdict::Printed;
 }

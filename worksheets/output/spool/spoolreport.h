@@ -71,7 +71,8 @@ struct SpoolRun {
   bool cancelled = false; // by the one who printed
 };
 
-// 0 when every job printed (or, not followed, was handed over); 1 when the
-// batch could not start or a job failed or was refused; 3 when the jobs were
-// handed over but not all are printed yet.
-[[nodiscard]] int spoolExitStatus(const SpoolRun &run);
+// What became of a batch as a whole: every job printed (or, not followed,
+// was handed over); some are still waiting in the queue; or the batch could
+// not start, or a job failed or was refused.
+enum class SpoolVerdict { Printed, Waiting, Failed };
+[[nodiscard]] SpoolVerdict spoolVerdict(const SpoolRun &run);

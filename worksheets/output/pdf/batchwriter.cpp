@@ -22,7 +22,7 @@ QString titleOf(const ResolvedJob &job) {
 BatchWrite render(const ResolvedJob &job, QIODevice &device,
                   const std::function<bool(int64_t, int64_t)> &progress) {
   BatchWrite result;
-  PdfBook book(device, job.sheet.paper, titleOf(job));
+  PdfBook book(device, job.sheet.page, titleOf(job));
   const BatchOutcome outcome = printBatch(job, book.canvas(), book.area(), progress);
   const bool finished = book.finish();
   if (outcome == BatchOutcome::Cancelled) {
@@ -71,7 +71,7 @@ std::optional<QByteArray> partsPdf(const ResolvedJob &job, const std::vector<Bat
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   {
-    PdfBook book(buffer, job.sheet.paper, titleOf(job));
+    PdfBook book(buffer, job.sheet.page, titleOf(job));
     if (printParts(job, parts, book.canvas(), book.area()) != BatchOutcome::Printed ||
         !book.finish())
       return std::nullopt;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "worksheetjob.h"
+
+#include <cstdint>
+
+inline constexpr int64_t kNoBound = int64_t{1} << 40;
+
+// One kind of problem with its ranges settled.
+struct KindPlan {
+  SheetKind kind = SheetKind::Add;
+  NumberRange first;
+  NumberRange second;
+  NumberRange result; // 0..kNoBound when the user set none
+  Carry carry = Carry::Any;
+  friend bool operator==(const KindPlan &, const KindPlan &) = default;
+};
