@@ -25,7 +25,8 @@ deb=${debs[0]}
 [[ $(dpkg-deb -f "$deb" Package) == numeriko ]] || fail "the package is not named numeriko"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6printsupport6 libqt6gui6 libjpeg62-turbo fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libqt6printsupport6 libqt6gui6 libjpeg62-turbo fonts-ipafont-gothic \
+  fonts-klee fonts-morisawa-bizud-gothic; do
   grep -Eq "(^|, )$needed( |,|$)" <<< "$depends" || fail "the package does not depend on $needed"
 done
 

@@ -3,10 +3,25 @@
 #include <cstdint>
 #include <string_view>
 
-// What the print runs draw on: a printer, or a recorder in tests. Positions
-// are device pixels from the top-left corner of the printable area. Each
-// document is one print job of one page. The typeface and the size stay in
-// effect until changed, also from one document to the next.
+// A colour for text, lines and outlines.
+struct Ink {
+  uint8_t red = 0;
+  uint8_t green = 0;
+  uint8_t blue = 0;
+  friend bool operator==(Ink, Ink) = default;
+};
+inline constexpr Ink kBlackInk{0, 0, 0};
+
+// What fills a closed shape: white paper over whatever lay beneath (the
+// print runs' boxes), nothing, or a light grey.
+enum class Fill { White, None, Grey };
+inline constexpr Ink kGreyFill{217, 217, 217};
+
+// What the print runs and the worksheets draw on: a printer, or a recorder in
+// tests. Positions are device pixels from the top-left corner of the
+// printable area. Each document is one print job of one page. The typeface
+// and the size stay in effect until changed, also from one document to the
+// next; the colour and the line width start each document black and 1.
 class PrintCanvas {
 public:
   virtual ~PrintCanvas() = default;
@@ -25,15 +40,26 @@ public:
   virtual void setPointSize(int32_t points) = 0;
   [[nodiscard]] virtual int32_t verticalDpi() const = 0;
 
+  // How wide UTF-8 text is drawn in the typeface and size in effect.
+  [[nodiscard]] virtual int32_t textWidth(std::string_view utf8) const = 0;
+
+  // Of text, lines and outlines.
+  virtual void setColour(Ink colour) = 0;
   // Draws UTF-8 text with the top-left corner of its cell at (x, y).
   virtual void text(int32_t x, int32_t y, std::string_view utf8) = 0;
   virtual void moveTo(int32_t x, int32_t y) = 0;
-  // A solid black line in the line width, from the current point.
+  // A solid line in the line width, from the current point.
   virtual void lineTo(int32_t x, int32_t y) = 0;
-  // Outlined black in the line width, filled white.
-  virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
-  // Width of lines and outlines in device pixels; 1 at the start of every
-  // document. The print runs keep it; other sheets draw heavier rules.
+  // Outlined in the line width, between two opposite corners.
+  virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) = 0;
+  // The ellipse that fills the rectangle between two opposite corners.
+  virtual void ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) = 0;
+  // Part of that ellipse's outline: from startDegrees (0 at three o'clock,
+  // counter-clockwise) over spanDegrees.
+  virtual void arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t startDegrees,
+                   int32_t spanDegrees) = 0;
+  // Width of lines and outlines in device pixels. The print runs keep 1;
+  // other sheets draw heavier rules.
   virtual void setLineWidth(int32_t pixels) = 0;
 
 protected:

@@ -55,7 +55,7 @@ void multiplicationProblem(PrintCanvas &canvas, PrintLayout &layout, ProblemReco
   const int64_t y = layout.CursorY;
   const int64_t size = layout.FontHeight;
   canvas.rectangle(clampToInt32(x - 20), clampToInt32(y - 15), clampToInt32(x + size + 10),
-                   clampToInt32(y + size + 15));
+                   clampToInt32(y + size + 15), Fill::White);
   record.Remainder = blankRight;
 }
 

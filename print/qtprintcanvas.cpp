@@ -50,8 +50,8 @@ bool QtPrintCanvas::beginDocument() {
   // begin() resets the painter; the font carries over from the last job.
   painter_.setFont(font_);
   lineWidth_ = 1;
+  colour_ = Qt::black;
   applyPen();
-  painter_.setBrush(Qt::white);
   painter_.setRenderHint(QPainter::Antialiasing, false);
   current_ = QPoint();
   return true;
@@ -75,10 +75,28 @@ void QtPrintCanvas::setLineWidth(int32_t pixels) {
   applyPen();
 }
 
+void QtPrintCanvas::setColour(Ink colour) {
+  colour_ = QColor(colour.red, colour.green, colour.blue);
+  applyPen();
+}
+
 void QtPrintCanvas::applyPen() {
   if (painter_.isActive())
-    painter_.setPen(
-        QPen(QBrush(Qt::black), lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_.setPen(QPen(QBrush(colour_), lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+}
+
+void QtPrintCanvas::applyFill(Fill fill) {
+  switch (fill) {
+  case Fill::White:
+    painter_.setBrush(Qt::white);
+    return;
+  case Fill::Grey:
+    painter_.setBrush(QColor(kGreyFill.red, kGreyFill.green, kGreyFill.blue));
+    return;
+  case Fill::None:
+    break;
+  }
+  painter_.setBrush(Qt::NoBrush);
 }
 
 void QtPrintCanvas::setTypeface(std::string_view name) {
@@ -100,6 +118,11 @@ void QtPrintCanvas::setPointSize(int32_t points) {
 
 int32_t QtPrintCanvas::verticalDpi() const { return device_.logicalDpiY(); }
 
+int32_t QtPrintCanvas::textWidth(std::string_view utf8) const {
+  return clampToInt32(
+      std::llround(QFontMetricsF(font_, &device_).horizontalAdvance(fromUtf8(utf8))));
+}
+
 void QtPrintCanvas::text(int32_t x, int32_t y, std::string_view utf8) {
   if (!painter_.isActive())
     return;
@@ -116,16 +139,45 @@ void QtPrintCanvas::lineTo(int32_t x, int32_t y) {
   current_ = to;
 }
 
-void QtPrintCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  if (!painter_.isActive())
-    return;
-  // The outline covers pixels x1..x2-1 and y1..y2-1: the pen is centred on
-  // the edges, so the edges lie one pixel inside the far corner.
+namespace {
+
+// The outline covers pixels x1..x2-1 and y1..y2-1: the pen is centred on
+// the edges, so the edges lie one pixel inside the far corner.
+QRectF outlineOf(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   const double left = std::min(x1, x2);
   const double top = std::min(y1, y2);
   const double width = std::max(std::abs(double(x2) - x1) - 1.0, 0.0);
   const double height = std::max(std::abs(double(y2) - y1) - 1.0, 0.0);
-  painter_.drawRect(QRectF(left, top, width, height));
+  return {left, top, width, height};
+}
+
+} // namespace
+
+void QtPrintCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) {
+  if (!painter_.isActive())
+    return;
+  applyFill(fill);
+  painter_.drawRect(outlineOf(x1, y1, x2, y2));
+}
+
+void QtPrintCanvas::ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) {
+  if (!painter_.isActive())
+    return;
+  applyFill(fill);
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.drawEllipse(outlineOf(x1, y1, x2, y2));
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QtPrintCanvas::arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t startDegrees,
+                        int32_t spanDegrees) {
+  if (!painter_.isActive())
+    return;
+  // Qt counts arcs in sixteenths of a degree.
+  const auto sixteenths = [](int32_t degrees) { return int(std::clamp(degrees, -720, 720)) * 16; };
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.drawArc(outlineOf(x1, y1, x2, y2), sixteenths(startDegrees), sixteenths(spanDegrees));
+  painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtPrintCanvas::applyFont() {

@@ -2,6 +2,7 @@
 
 #include "printcanvas.h"
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
@@ -30,10 +31,15 @@ public:
   void setCellHeight(int32_t pixels) override;
   void setPointSize(int32_t points) override;
   [[nodiscard]] int32_t verticalDpi() const override;
+  [[nodiscard]] int32_t textWidth(std::string_view utf8) const override;
+  void setColour(Ink colour) override;
   void text(int32_t x, int32_t y, std::string_view utf8) override;
   void moveTo(int32_t x, int32_t y) override;
   void lineTo(int32_t x, int32_t y) override;
-  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) override;
+  void ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) override;
+  void arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t startDegrees,
+           int32_t spanDegrees) override;
   void setLineWidth(int32_t pixels) override;
 
   // Ends the file of a PagesOfOneFile canvas; false when it could not be
@@ -48,12 +54,14 @@ private:
 
   void applyFont();
   void applyPen();
+  void applyFill(Fill fill);
   [[nodiscard]] int pixelSizeForCell(int32_t cellHeight) const;
 
   QPagedPaintDevice &device_;
   Documents documents_;
   bool pageOpen_ = false;
   int32_t lineWidth_ = 1;
+  QColor colour_ = Qt::black;
   QPainter painter_;
   QFont font_;
   SizeUnit sizeUnit_ = SizeUnit::Points;

@@ -15,7 +15,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libjpeg62-turbo-dev libcups2-dev libfontconfig-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-klee fonts-morisawa-bizud-gothic
   poppler-utils
   cups-daemon cups-client cups-filters
   desktop-file-utils appstream

@@ -10,6 +10,7 @@
 #include "controlfactory.h"
 #include "formdefinition.h"
 #include "formfixture.h"
+#include "forwardingcanvas.h"
 #include "pictureshelf.h"
 #include "printlayout.h"
 
@@ -33,14 +34,9 @@ bool visible(const FormFixture &f, const char *name) { return !f.control(name)->
 
 // A canvas that closes the window while a print run draws its first text, as
 // a close arriving in the middle of the run would.
-class ClosingCanvas final : public PrintCanvas {
+class ClosingCanvas final : public ForwardingCanvas {
 public:
-  bool beginDocument() override { return recording.beginDocument(); }
-  bool endDocument() override { return recording.endDocument(); }
-  void setTypeface(std::string_view name) override { recording.setTypeface(name); }
-  void setCellHeight(int32_t pixels) override { recording.setCellHeight(pixels); }
-  void setPointSize(int32_t points) override { recording.setPointSize(points); }
-  int32_t verticalDpi() const override { return recording.verticalDpi(); }
+  ClosingCanvas() : ForwardingCanvas(recording) {}
   void text(int32_t x, int32_t y, std::string_view utf8) override {
     if (window && !closedWhilePrinting) {
       closedWhilePrinting = true;
@@ -48,12 +44,6 @@ public:
     }
     recording.text(x, y, utf8);
   }
-  void moveTo(int32_t x, int32_t y) override { recording.moveTo(x, y); }
-  void lineTo(int32_t x, int32_t y) override { recording.lineTo(x, y); }
-  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
-    recording.rectangle(x1, y1, x2, y2);
-  }
-  void setLineWidth(int32_t pixels) override { recording.setLineWidth(pixels); }
 
   RecordingCanvas recording;
   QWidget *window = nullptr;

@@ -1,3 +1,4 @@
+#include "forwardingcanvas.h"
 #include "printruns.h"
 #include "problembank.h"
 #include "recordingcanvas.h"
@@ -577,26 +578,15 @@ private Q_SLOTS:
 
   void shouldEndTheDocumentWhenDrawingThrows() {
     // Forwards to a recorder and throws on the third text.
-    class ThrowingCanvas final : public PrintCanvas {
+    class ThrowingCanvas final : public ForwardingCanvas {
     public:
+      ThrowingCanvas() : ForwardingCanvas(recorder) {}
       RecordingCanvas recorder{kItemFontDpi};
-      bool beginDocument() override { return recorder.beginDocument(); }
-      bool endDocument() override { return recorder.endDocument(); }
-      void setTypeface(std::string_view name) override { recorder.setTypeface(name); }
-      void setCellHeight(int32_t pixels) override { recorder.setCellHeight(pixels); }
-      void setPointSize(int32_t points) override { recorder.setPointSize(points); }
-      int32_t verticalDpi() const override { return recorder.verticalDpi(); }
       void text(int32_t x, int32_t y, std::string_view utf8) override {
         if (++texts_ == 3)
           throw std::runtime_error("printer gone");
         recorder.text(x, y, utf8);
       }
-      void moveTo(int32_t x, int32_t y) override { recorder.moveTo(x, y); }
-      void lineTo(int32_t x, int32_t y) override { recorder.lineTo(x, y); }
-      void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
-        recorder.rectangle(x1, y1, x2, y2);
-      }
-      void setLineWidth(int32_t pixels) override { recorder.setLineWidth(pixels); }
 
     private:
       int texts_ = 0;

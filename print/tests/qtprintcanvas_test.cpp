@@ -1,13 +1,19 @@
+#include "facemetrics.h"
 #include "printruns.h"
 #include "problembank.h"
 #include "qtprintcanvas.h"
 #include "qtprinter.h"
 #include "randomsource.h"
+#include "recordingcanvas.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -217,6 +223,107 @@ private Q_SLOTS:
     canvas.setCellHeight(100);
     canvas.setPointSize(10);
     QCOMPARE(canvas.font().pixelSize(), qRound(10.0 * printer->resolution() / 72.0));
+  }
+
+  // The advance tables that layout measures with, held to the fonts: every
+  // character they cover, the cell and the digits' height, and the width the
+  // canvas measures on a PDF page against the recorder's.
+  void faceTablesShouldMatchTheInstalledFonts_data() {
+    QTest::addColumn<QString>("family");
+    for (const std::string_view family : {kKleeOneFamily, kUdGothicFamily, kIpaGothicFamily})
+      QTest::newRow(family.data()) << QString::fromUtf8(family.data(), qsizetype(family.size()));
+  }
+
+  void faceTablesShouldMatchTheInstalledFonts() {
+    QFETCH(QString, family);
+    QFont font(family);
+    font.setPixelSize(kEmUnits);
+    QVERIFY2(QFontInfo(font).exactMatch(), qPrintable(family + " is not installed"));
+    const FaceMetrics &face = faceMetrics(family.toStdString());
+    QCOMPARE(QString::fromUtf8(face.family.data(), qsizetype(face.family.size())), family);
+    const QRawFont raw = QRawFont::fromFont(font);
+    QVERIFY(qAbs(raw.ascent() - face.ascent) <= 1 && qAbs(raw.descent() - face.descent) <= 1);
+    const quint32 zero = raw.glyphIndexesForString(QStringLiteral("0")).constFirst();
+    QVERIFY(qAbs(-raw.boundingRect(zero).top() - face.figureHeight) <= 1);
+
+    int checked = 0;
+    for (const auto &[low, high] : {std::pair<char32_t, char32_t>{0x20, 0x7E},
+                                    {0xA0, 0xFF},
+                                    {0x2000, 0x206F},
+                                    {0x3000, 0x30FF},
+                                    {0xFF00, 0xFFEF}})
+      for (char32_t c = low; c <= high; ++c) {
+        const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromUcs4(&c, 1));
+        if (glyphs.isEmpty() || glyphs.constFirst() == 0)
+          continue; // not in the font: never printed in it
+        const double advance =
+            raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics).constFirst().x();
+        QVERIFY2(qAbs(advance - face.advance(c)) <= 1,
+                 qPrintable(QStringLiteral("U+%1: %2, table %3")
+                                .arg(uint(c), 4, 16, QLatin1Char('0'))
+                                .arg(advance)
+                                .arg(face.advance(c))));
+        ++checked;
+      }
+    QVERIFY(checked > 300);
+
+    QTemporaryDir dir;
+    const auto printer = pdfPrinter(dir.filePath("widths.pdf"));
+    QtPrintCanvas canvas(*printer);
+    RecordingCanvas recorder(canvas.verticalDpi());
+    for (PrintCanvas *c :
+         {static_cast<PrintCanvas *>(&canvas), static_cast<PrintCanvas *>(&recorder)}) {
+      c->setTypeface(family.toStdString());
+      c->setPointSize(34);
+    }
+    for (const char *text : {"1234567890", "No.17", "8 ＋ 7 ＝", "なまえ　ねん　くみ", "5あまり1",
+                             "名前　月　日", "× ÷ …", "(12)"}) {
+      const int32_t printed = canvas.textWidth(text);
+      QVERIFY2(printed > 0 && qAbs(printed - recorder.textWidth(text)) <= 1 + printed / 100,
+               qPrintable(QStringLiteral("%1: %2 against %3")
+                              .arg(QString::fromUtf8(text))
+                              .arg(printed)
+                              .arg(recorder.textWidth(text))));
+    }
+  }
+
+  // Colour, fills and curves reach the page; a white box erases beneath it.
+  void shouldDrawInColourWithFillsAndCurves() {
+    QTemporaryDir dir;
+    const auto printer = pdfPrinter(dir.filePath("shapes.pdf"));
+    QtPrintCanvas canvas(*printer);
+    QVERIFY(canvas.beginDocument());
+    canvas.setColour({240, 80, 64});
+    canvas.setLineWidth(20);
+    canvas.rectangle(100, 100, 1000, 1000, Fill::Grey);
+    canvas.rectangle(1200, 100, 2000, 1000, Fill::None);
+    canvas.ellipse(100, 1200, 1000, 2000, Fill::None);
+    canvas.arc(1200, 1200, 2000, 2000, 90, 180);
+    canvas.setColour(kBlackInk);
+    canvas.rectangle(300, 300, 800, 800, Fill::White);
+    QVERIFY(canvas.endDocument());
+    const QString rendered = dir.filePath("shapes");
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+      QSKIP("pdftoppm (poppler-utils) is needed to look at the page");
+    QProcess::execute("pdftoppm",
+                      {"-r", "60", "-png", "-singlefile", dir.filePath("shapes.pdf"), rendered});
+    const QImage image(rendered + ".png");
+    QVERIFY(!image.isNull());
+    // Device pixels to 60 dpi, from the printable area's corner.
+    const QPoint corner = printer->pageLayout().paintRectPixels(60).topLeft();
+    const int scale = printer->resolution() / 60;
+    const auto at = [&](int x, int y) {
+      return image.pixelColor(corner + QPoint(x / scale, y / scale));
+    };
+    QCOMPARE(at(200, 200), QColor(kGreyFill.red, kGreyFill.green, kGreyFill.blue));
+    QCOMPARE(at(550, 550), QColor(Qt::white));
+    QVERIFY(at(105, 550).red() > 200 && at(105, 550).green() < 120);
+    QCOMPARE(at(1600, 550), QColor(Qt::white)); // unfilled
+    QVERIFY(at(1205, 550).red() > 200 && at(1205, 550).blue() < 120);
+    QVERIFY(at(550, 1205).red() > 200); // the ellipse's top
+    QCOMPARE(at(550, 1600), QColor(Qt::white));
+    QVERIFY(at(1205, 1600).red() > 200);         // the arc's left half
+    QCOMPARE(at(1995, 1600), QColor(Qt::white)); // not its right half
   }
 
   void shouldMeasureThePrintableArea() {

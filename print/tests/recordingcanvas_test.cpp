@@ -22,7 +22,7 @@ private Q_SLOTS:
     canvas.text(5, 6, "z");
     canvas.moveTo(7, 8);
     canvas.lineTo(9, 10);
-    canvas.rectangle(11, 12, 13, 14);
+    canvas.rectangle(11, 12, 13, 14, Fill::White);
     QVERIFY(canvas.endDocument());
 
     QCOMPARE(canvas.documents().size(), std::size_t{1});

@@ -1,5 +1,6 @@
 #include "pdfprinter.h"
 
+#include "forwardingcanvas.h"
 #include "qtprintcanvas.h"
 
 #include <QDir>
@@ -8,10 +9,10 @@
 
 // Points the printer at the next file before each document begins and keeps
 // the names of the documents that were finished.
-class PdfPrinter::FileCanvas final : public PrintCanvas {
+class PdfPrinter::FileCanvas final : public ForwardingCanvas {
 public:
   FileCanvas(QPrinter &printer, const QString &folder)
-      : printer_(printer), folder_(folder), canvas_(printer) {}
+      : ForwardingCanvas(canvas_), printer_(printer), folder_(folder), canvas_(printer) {}
 
   bool beginDocument() override {
     const QString file = folder_.filePath(QStringLiteral("sheet-%1.pdf").arg(written_.size() + 1));
@@ -28,17 +29,6 @@ public:
     open_.clear();
     return finished;
   }
-  void setTypeface(std::string_view name) override { canvas_.setTypeface(name); }
-  void setCellHeight(int32_t pixels) override { canvas_.setCellHeight(pixels); }
-  void setPointSize(int32_t points) override { canvas_.setPointSize(points); }
-  [[nodiscard]] int32_t verticalDpi() const override { return canvas_.verticalDpi(); }
-  void text(int32_t x, int32_t y, std::string_view utf8) override { canvas_.text(x, y, utf8); }
-  void moveTo(int32_t x, int32_t y) override { canvas_.moveTo(x, y); }
-  void lineTo(int32_t x, int32_t y) override { canvas_.lineTo(x, y); }
-  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
-    canvas_.rectangle(x1, y1, x2, y2);
-  }
-  void setLineWidth(int32_t pixels) override { canvas_.setLineWidth(pixels); }
 
   [[nodiscard]] const QStringList &written() const { return written_; }
 

@@ -92,7 +92,7 @@ private:
   void box(int64_t from, int64_t to) {
     const int64_t y = layout_.CursorY;
     canvas_.rectangle(clampToInt32(from - 25), clampToInt32(y - 15), clampToInt32(to + 25),
-                      clampToInt32(y + layout_.FontHeight + 15));
+                      clampToInt32(y + layout_.FontHeight + 15), Fill::White);
   }
 
   void frame(int64_t from, int64_t to) {

@@ -1,5 +1,6 @@
 #include "presetsheet.h"
 
+#include "forwardingcanvas.h"
 #include "printframe.h"
 #include "printlayout.h"
 #include "problembank.h"
@@ -17,66 +18,43 @@ namespace {
 // other. The font is followed through both: the answer sheet inherits the
 // problem sheet's item font, so the kept page begins with the font in effect.
 // Before the kept page ends, `decorate` adds to it.
-class OneSheetCanvas final : public PrintCanvas {
+class OneSheetCanvas final : public ForwardingCanvas {
 public:
   OneSheetCanvas(PrintCanvas &page, int32_t keptDocument, std::function<void()> decorate)
-      : page_(page), kept_(keptDocument), decorate_(std::move(decorate)) {}
+      : ForwardingCanvas(discarded_), page_(page), discarded_(page), kept_(keptDocument),
+        decorate_(std::move(decorate)) {}
   OneSheetCanvas(const OneSheetCanvas &) = delete;
   OneSheetCanvas &operator=(const OneSheetCanvas &) = delete;
 
   bool beginDocument() override {
-    keeping_ = ++documents_ == kept_;
-    if (!keeping_)
+    if (++documents_ != kept_)
       return true;
     if (!page_.beginDocument())
       return false;
+    retarget(page_);
     applyFont();
     return true;
   }
   bool endDocument() override {
-    if (!keeping_)
+    if (&target() != &page_)
       return true;
-    keeping_ = false;
+    retarget(discarded_);
     decorate_();
     return page_.endDocument();
   }
   void setTypeface(std::string_view name) override {
     typeface_ = std::string(name);
-    if (keeping_)
-      page_.setTypeface(name);
+    target().setTypeface(name);
   }
   void setCellHeight(int32_t pixels) override {
     points_ = false;
     size_ = pixels;
-    if (keeping_)
-      page_.setCellHeight(pixels);
+    target().setCellHeight(pixels);
   }
   void setPointSize(int32_t points) override {
     points_ = true;
     size_ = points;
-    if (keeping_)
-      page_.setPointSize(points);
-  }
-  [[nodiscard]] int32_t verticalDpi() const override { return page_.verticalDpi(); }
-  void text(int32_t x, int32_t y, std::string_view utf8) override {
-    if (keeping_)
-      page_.text(x, y, utf8);
-  }
-  void moveTo(int32_t x, int32_t y) override {
-    if (keeping_)
-      page_.moveTo(x, y);
-  }
-  void lineTo(int32_t x, int32_t y) override {
-    if (keeping_)
-      page_.lineTo(x, y);
-  }
-  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
-    if (keeping_)
-      page_.rectangle(x1, y1, x2, y2);
-  }
-  void setLineWidth(int32_t pixels) override {
-    if (keeping_)
-      page_.setLineWidth(pixels);
+    target().setPointSize(points);
   }
 
 private:
@@ -90,10 +68,10 @@ private:
   }
 
   PrintCanvas &page_;
+  DiscardingCanvas discarded_;
   int32_t kept_;
   std::function<void()> decorate_;
   int32_t documents_ = 0;
-  bool keeping_ = false;
   std::string typeface_;
   bool points_ = true;
   int32_t size_ = 12;
