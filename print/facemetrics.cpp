@@ -42,7 +42,7 @@ char32_t takeCharacter(std::string_view &text) {
 
 int32_t FaceMetrics::advance(char32_t c) const {
   const auto run = std::lower_bound(runs.begin(), runs.end(), c,
-                                    [](const AdvanceRun &r, char32_t x) { return r.last < x; });
+                                    [](AdvanceRun r, char32_t x) { return r.last < x; });
   return run != runs.end() && run->first <= c ? run->advance : kEmUnits;
 }
 

@@ -7,6 +7,8 @@
 class ForwardingCanvas : public PrintCanvas {
 public:
   explicit ForwardingCanvas(PrintCanvas &target) : target_(&target) {}
+  ForwardingCanvas(const ForwardingCanvas &) = delete;
+  ForwardingCanvas &operator=(const ForwardingCanvas &) = delete;
 
   bool beginDocument() override { return target_->beginDocument(); }
   bool endDocument() override { return target_->endDocument(); }

@@ -141,9 +141,7 @@ private Q_SLOTS:
                qPrintable(QStringLiteral("%1 (poppler-utils) is needed").arg(tool)));
     // Before anything asks CUPS for printers: libcups reads CUPS_SERVER once.
     cups_ = std::make_unique<CupsScheduler>();
-    const QString failure = cups_->start();
-    if (!failure.isEmpty())
-      QSKIP(qPrintable(QStringLiteral("no CUPS scheduler could be started: ") + failure));
+    NUMERIKO_NEED_SCHEDULER(cups_->start());
   }
 
   void cleanupTestCase() { cups_.reset(); }

@@ -95,3 +95,17 @@ private:
   QTemporaryDir folder_;
   QProcess cupsd_;
 };
+
+// Skips a test whose scheduler could not be started, on a machine without
+// CUPS; fails it where the run promises one (NUMERIKO_REQUIRE_CUPS, which
+// scripts/test.sh sets once it has installed CUPS), so that a broken
+// scheduler cannot pass as a skip.
+#define NUMERIKO_NEED_SCHEDULER(started)                                                           \
+  do {                                                                                             \
+    if (const QString failure = (started); !failure.isEmpty()) {                                   \
+      const QString why = QStringLiteral("no CUPS scheduler could be started: ") + failure;        \
+      if (qEnvironmentVariableIsSet("NUMERIKO_REQUIRE_CUPS"))                                      \
+        QFAIL(qPrintable(why));                                                                    \
+      QSKIP(qPrintable(why));                                                                      \
+    }                                                                                              \
+  } while (false)

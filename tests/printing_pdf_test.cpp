@@ -7,6 +7,7 @@
 #include "jobvalidation.h"
 #include "pdfprinter.h"
 #include "printerservice.h"
+#include "reprintcode.h"
 #include "seededrandom.h"
 #include "worksheetpresets.h"
 #include "worksheets.h"
@@ -121,14 +122,17 @@ private Q_SLOTS:
     const QString program = folder.filePath(QStringLiteral("program.pdf"));
     QCOMPARE(writeBatchPdf(resolved, program).outcome, BatchWrite::Outcome::Written);
 
-    const QString footer = QString::fromUtf8(job.preset->caption.data()) + "No.1／1seed7";
+    const QString footer =
+        QString::fromUtf8(job.preset->caption.data()) + "No.1／1seed7再印刷コード" +
+        QString::fromStdString(reprintCode(resolved.options, 7, {1, 1})).remove(u'-');
     for (int page = 1; page <= 2; ++page) {
       const QString window =
           withoutBlanks(poppler("pdftotext", {"-raw", pdf.files()[page - 1], "-"}));
-      const QString printed =
+      QString printed =
           withoutBlanks(poppler("pdftotext", {"-raw", "-f", QString::number(page), "-l",
                                               QString::number(page), program, "-"}));
-      QCOMPARE(printed, window + (page == 1 ? footer : "こたえNo.1こたえ" + footer));
+      QCOMPARE(printed.remove(u'-'),
+               window + (page == 1 ? "No.1" + footer : "こたえNo.1こたえ" + footer));
     }
   }
 

@@ -6,9 +6,11 @@
 #include "numbertext.h"
 #include "refusalwording.h"
 #include "sheetkinds.h"
+#include "sheetstyles.h"
 #include "spooledprint.h"
 #include "spoolqueries.h"
 #include "spoolwording.h"
+#include "typefacecheck.h"
 #include "worksheetpresets.h"
 
 #include <QCommandLineParser>
@@ -110,8 +112,12 @@ void addOptions(QCommandLineParser &parser) {
   parser.setApplicationDescription(
       CommandLine::tr("答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、"
                       "または選んだ種類・範囲・らんのプリントです。"));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  // Qt's own help and version options would speak English under a Japanese
+  // locale; these say the same in the program's words.
+  parser.addOption(
+      {{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("このヘルプを出します。")});
+  parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                    CommandLine::tr("バージョンを出します。")});
   for (const JobOption &option : jobOptions())
     parser.addOption(option.option);
   parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
@@ -205,6 +211,21 @@ ExitStatus printJob(const ResolvedJob &job, const QCommandLineParser &parser,
   return ExitStatus::Failure;
 }
 
+// The first option given with --reprint that the code decides, if any.
+QString reprintConflict(const QCommandLineParser &parser) {
+  static const QStringList kWithReprint{
+      QStringLiteral("reprint"), QStringLiteral("answers"), QStringLiteral("answers-at-end"),
+      QStringLiteral("copies"),  QStringLiteral("title"),   QStringLiteral("o"),
+      QStringLiteral("output"),  QStringLiteral("printer"), QStringLiteral("print"),
+      QStringLiteral("wait"),    QStringLiteral("one-job")};
+  if (!parser.isSet(QStringLiteral("reprint")))
+    return {};
+  for (const QString &name : parser.optionNames())
+    if (!kWithReprint.contains(name))
+      return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+  return {};
+}
+
 uint32_t drawnSeed() {
   std::random_device device;
   return device() % 1000000000U;
@@ -267,20 +288,35 @@ ExitStatus runCommandLine(const QStringList &arguments) {
     wait = std::chrono::seconds(*seconds);
   }
 
+  if (parser.isSet(QStringLiteral("output")) && parser.value(QStringLiteral("output")).isEmpty()) {
+    say(CommandLine::tr("-o: ファイルの名前が空です"));
+    return ExitStatus::Usage;
+  }
+  if (const QString conflict = reprintConflict(parser); !conflict.isEmpty()) {
+    say(CommandLine::tr("%1: --reprint とはいっしょに使えません（コードがプリントを決めています）")
+            .arg(conflict));
+    return ExitStatus::Usage;
+  }
   WorksheetJob job;
   if (const auto failed = fillJob(parser, job)) {
     say(refusalText(failed->refusal, failed->value));
     return ExitStatus::Usage;
   }
-  const bool seedGiven = parser.isSet(QStringLiteral("seed"));
+  const bool reprinting = parser.isSet(QStringLiteral("reprint"));
+  const bool seedGiven = parser.isSet(QStringLiteral("seed")) || reprinting;
   if (!seedGiven)
     job.seed = drawnSeed();
   const JobCheck check = validateJob(job);
   if (const auto *refusal = std::get_if<Refusal>(&check)) {
-    say(refusalText(*refusal));
+    say(refusalText(*refusal, {}, &job));
     return ExitStatus::Usage;
   }
   const ResolvedJob &resolved = std::get<ResolvedJob>(check);
+  if (const TypefaceInfo *missing = missingTypeface(resolved.sheet)) {
+    say(CommandLine::tr("書体 %1 がありません（Debian のパッケージ %2 を入れてください）")
+            .arg(fromUtf8(missing->family), fromUtf8(missing->package)));
+    return ExitStatus::Failure;
+  }
   if (!seedGiven)
     say(CommandLine::tr("シード %1（--seed %1 で同じプリントをもう一度作れます）")
             .arg(resolved.seed));
@@ -291,6 +327,7 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   const bool outputGiven = parser.isSet(QStringLiteral("output"));
   const QString output =
       outputGiven ? parser.value(QStringLiteral("output")) : QString(kDefaultOutput);
+
   const BatchWrite written = writeBatchPdf(resolved, output);
   if (written.outcome != BatchWrite::Outcome::Written) {
     say(CommandLine::tr("%1 を書き出せません: %2")

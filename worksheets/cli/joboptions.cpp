@@ -2,7 +2,9 @@
 #include "commandlinetexts.h"
 
 #include "numbertext.h"
+#include "reprintcode.h"
 #include "sheetkinds.h"
+#include "sheetstyles.h"
 #include "worksheetpresets.h"
 
 #include <array>
@@ -12,8 +14,27 @@ namespace {
 
 using Result = std::optional<UsageError>;
 
-UsageError error(JobField field, RefusalReason reason, const QString &value) {
-  return {{field, reason, 0, 0}, value};
+UsageError error(JobField field, RefusalReason reason, const QString &value,
+                 std::vector<std::string_view> allowed = {}) {
+  Refusal refusal{field, reason};
+  refusal.allowed = std::move(allowed);
+  return {refusal, value};
+}
+
+// A value that names a row of a table, e.g. --paper a4: the row, or an error
+// that lists the names the table knows.
+template <typename Table, typename Value>
+Result choice(const Table &table, const QStringList &values, JobField field, Value &into,
+              auto keyOf) {
+  std::vector<std::string_view> names;
+  for (const auto &row : table) {
+    if (QString::fromUtf8(row.name.data(), qsizetype(row.name.size())) == values.last()) {
+      into = keyOf(row);
+      return std::nullopt;
+    }
+    names.push_back(row.name);
+  }
+  return error(field, RefusalReason::Unknown, values.last(), std::move(names));
 }
 
 std::string utf8(const QString &text) { return text.toStdString(); }
@@ -63,22 +84,60 @@ Result preset(WorksheetJob &job, const QStringList &values) {
   return error(JobField::Preset, RefusalReason::Unknown, values.last());
 }
 
+struct CarryWord {
+  std::string_view name;
+  Carry carry;
+};
+constexpr std::array<CarryWord, 3> kCarryWords{
+    {{"yes", Carry::With}, {"no", Carry::Without}, {"any", Carry::Any}}};
+
 Result carry(WorksheetJob &job, const QStringList &values) {
-  constexpr std::array<std::pair<const char *, Carry>, 3> kWords{
-      {{"yes", Carry::With}, {"no", Carry::Without}, {"any", Carry::Any}}};
-  for (const auto &[word, value] : kWords)
-    if (values.last() == QLatin1String(word)) {
-      job.carry = value;
-      return std::nullopt;
-    }
-  return error(JobField::Carry, RefusalReason::Unknown, values.last());
+  return choice(kCarryWords, values, JobField::Carry, job.carry,
+                [](const CarryWord &w) { return w.carry; });
 }
 
 Result paper(WorksheetJob &job, const QStringList &values) {
-  const auto found = paperNamed(utf8(values.last()));
-  if (!found)
-    return error(JobField::Paper, RefusalReason::Unknown, values.last());
-  job.page.paper = *found;
+  return choice(kPapers, values, JobField::Paper, job.page.paper,
+                [](const PaperInfo &p) { return p.paper; });
+}
+
+Result format(WorksheetJob &job, const QStringList &values) {
+  return choice(kSheetFormats, values, JobField::Format, job.format,
+                [](const SheetFormatInfo &f) { return f.format; });
+}
+
+Result size(WorksheetJob &job, const QStringList &values) {
+  return choice(kSheetSizes, values, JobField::Size, job.size,
+                [](const SheetSizeInfo &s) { return s.size; });
+}
+
+Result typeface(WorksheetJob &job, const QStringList &values) {
+  return choice(kTypefaces, values, JobField::Typeface, job.typeface,
+                [](const TypefaceInfo &t) { return t.typeface; });
+}
+
+Result remainder(WorksheetJob &job, const QStringList &values) {
+  return choice(kRemainderStyles, values, JobField::Remainder, job.remainder,
+                [](const RemainderStyleInfo &r) { return r.style; });
+}
+
+template <bool Value> Result kana(WorksheetJob &job, const QStringList &) {
+  job.kana = Value;
+  return std::nullopt;
+}
+
+Result landscape(WorksheetJob &job, const QStringList &) {
+  job.page.landscape = true;
+  return std::nullopt;
+}
+
+// The job the code names; the options that may go with it come after it in
+// the table and change it.
+Result reprint(WorksheetJob &job, const QStringList &values) {
+  auto decoded = jobFromReprintCode(utf8(values.last()));
+  if (auto *refusal = std::get_if<Refusal>(&decoded))
+    return UsageError{*refusal, values.last()};
+  job = std::get<WorksheetJob>(decoded);
   return std::nullopt;
 }
 
@@ -126,6 +185,13 @@ Result title(WorksheetJob &job, const QStringList &values) {
 
 const QList<JobOption> &jobOptions() {
   static const QList<JobOption> options{
+      {valued("reprint",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "プリントの下のらんの再印刷コードから、その1枚を同じ番号でもう一度"
+                                "作ります（いっしょに使えるのは --answers、--copies、--title と"
+                                "出力のオプションだけです）。"),
+              "code"),
+       &reprint},
       {valued("preset",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "4つのプリセットの1つ（--list-presets を見てください）。"),
@@ -161,44 +227,46 @@ const QList<JobOption> &jobOptions() {
                "any（指定しないとき）は両方をまぜます。"),
            "yes|no|any"),
        &carry},
-      {valued("count",
-              QT_TRANSLATE_NOOP("CommandLine",
-                                "1まいの問題の数（1..10000。指定しなければ1ページ分）。"),
-              "n"),
+      {valued(
+           "count",
+           QT_TRANSLATE_NOOP("CommandLine", "1枚の問題の数（1..10000。指定しなければ1ページ分）。"),
+           "n"),
        &optionalNumberOption<&WorksheetJob::count, JobField::Count>},
       {valued("rows",
-              QT_TRANSLATE_NOOP("CommandLine", "1ページの問題の行数（1..50。指定しなければ 10）。"),
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "1ページの問題の行数（1..50。指定しなければ用紙と大きさに入るだけ）。"),
               "n"),
        &optionalNumberOption<&WorksheetJob::rows, JobField::Rows>},
       {valued("columns",
-              QT_TRANSLATE_NOOP("CommandLine",
-                                "1ページの問題の列数（1..10。指定しなければ問題の幅から）。"),
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "1ページの問題の列数（1..10。指定しなければ用紙と大きさに入るだけ）。"),
               "n"),
        &optionalNumberOption<&WorksheetJob::columns, JobField::Columns>},
       {valued("sheets",
               QT_TRANSLATE_NOOP("CommandLine",
-                                "作るプリントの枚数。1まいずつ問題がちがいます（1..1000）。"),
+                                "作るプリントの枚数。1枚ずつ問題がちがいます（1..1000）。"),
               "n"),
        &numberOption<&WorksheetJob::sheets, JobField::Sheets>},
-      {valued(
-           "copies",
-           QT_TRANSLATE_NOOP("CommandLine", "同じプリントを何まい作るか。答えは1まい（1..100）。"),
-           "n"),
+      {valued("copies",
+              QT_TRANSLATE_NOOP("CommandLine", "同じプリントを何枚作るか。答えは1枚（1..100）。"),
+              "n"),
        &numberOption<&WorksheetJob::copies, JobField::Copies>},
       {valued("seed",
               QT_TRANSLATE_NOOP(
                   "CommandLine",
-                  "プリントのシード（0..4294967295）。1まいずつのシードは下のらんにあります。"
+                  "プリントのシード（0..4294967295）。1枚ずつのシードは下のらんにあります。"
                   "指定しなければランダムに決めます。"),
               "n"),
        &numberOption<&WorksheetJob::seed, JobField::Seed>},
-      {flag("answers", QT_TRANSLATE_NOOP("CommandLine", "1まいごとに、そのあとに答えのプリント。")),
+      {flag("answers", QT_TRANSLATE_NOOP("CommandLine", "1枚ごとに、そのあとに答えのプリント。")),
        &jobFlag<&WorksheetJob::answers>},
       {flag("answers-at-end", QT_TRANSLATE_NOOP("CommandLine", "答えのプリントを最後にまとめて。")),
        &jobFlag<&WorksheetJob::answersAtEnd>},
-      {flag("name-field", QT_TRANSLATE_NOOP("CommandLine", "名前のらん: 名前（　　）。")),
+      {flag("name-field", QT_TRANSLATE_NOOP("CommandLine", "名前のらん。")),
        &fieldFlag<&SheetFields::name>},
-      {flag("class-field", QT_TRANSLATE_NOOP("CommandLine", "組のらん: 　年　組　番。")),
+      {flag("class-field", QT_TRANSLATE_NOOP("CommandLine", "年・組・番のらん。")),
        &fieldFlag<&SheetFields::className>},
       {flag("date-field", QT_TRANSLATE_NOOP("CommandLine", "日付のらん: 　月　日。")),
        &fieldFlag<&SheetFields::date>},
@@ -212,9 +280,42 @@ const QList<JobOption> &jobOptions() {
        &fieldFlag<&SheetFields::numbers>},
       {valued("paper",
               QT_TRANSLATE_NOOP("CommandLine",
-                                "用紙: a4（指定しないとき）、b5（JIS）、a5、letter。たて向き。"),
-              "size"),
+                                "用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。"),
+              "paper"),
        &paper},
+      {flag("landscape", QT_TRANSLATE_NOOP("CommandLine", "用紙を横向きにします。")), &landscape},
+      {valued(
+           "format",
+           QT_TRANSLATE_NOOP("CommandLine", "問題の書き方: inline（よこ書き。指定しないとき）。"),
+           "format"),
+       &format},
+      {valued("size",
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、"
+                  "small（上の学年。5.5 mm）。"),
+              "size"),
+       &size},
+      {valued("typeface",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ "
+                                "UDゴシック）、gothic（IPAゴシック）。"),
+              "typeface"),
+       &typeface},
+      {flag("kana",
+            QT_TRANSLATE_NOOP("CommandLine",
+                              "見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size "
+                              "large では指定しなくてもひらがなです。")),
+       &kana<true>},
+      {flag("no-kana", QT_TRANSLATE_NOOP("CommandLine",
+                                         "--size large でも見出しを漢字で（名前、年 組 番）。")),
+       &kana<false>},
+      {valued(
+           "remainder",
+           QT_TRANSLATE_NOOP("CommandLine",
+                             "あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。"),
+           "words|dots"),
+       &remainder},
   };
   return options;
 }

@@ -1,29 +1,63 @@
 #include "refusalwording.h"
 #include "commandlinetexts.h"
 
+#include <QStringList>
+
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 16> kOptionOf{{
-    {JobField::Preset, "--preset"},
-    {JobField::Kind, "--kind"},
-    {JobField::Min, "--min"},
-    {JobField::Max, "--max"},
-    {JobField::First, "--first"},
-    {JobField::Second, "--second"},
-    {JobField::Result, "--result"},
-    {JobField::Carry, "--carry"},
-    {JobField::Rows, "--rows"},
-    {JobField::Columns, "--columns"},
-    {JobField::Count, "--count"},
-    {JobField::Sheets, "--sheets"},
-    {JobField::Copies, "--copies"},
-    {JobField::Seed, "--seed"},
-    {JobField::Title, "--title"},
-    {JobField::Paper, "--paper"},
+constexpr std::array<std::pair<JobField, const char *>, 21> kOptionOf{{
+    {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
+    {JobField::Min, "--min"},           {JobField::Max, "--max"},
+    {JobField::First, "--first"},       {JobField::Second, "--second"},
+    {JobField::Result, "--result"},     {JobField::Carry, "--carry"},
+    {JobField::Rows, "--rows"},         {JobField::Columns, "--columns"},
+    {JobField::Count, "--count"},       {JobField::Sheets, "--sheets"},
+    {JobField::Copies, "--copies"},     {JobField::Seed, "--seed"},
+    {JobField::Title, "--title"},       {JobField::Paper, "--paper"},
+    {JobField::Format, "--format"},     {JobField::Size, "--size"},
+    {JobField::Typeface, "--typeface"}, {JobField::Remainder, "--remainder"},
+    {JobField::Reprint, "--reprint"},
 }};
+
+QString listed(const std::vector<std::string_view> &names) {
+  QStringList list;
+  for (const std::string_view name : names)
+    list << QString::fromUtf8(name.data(), qsizetype(name.size()));
+  return list.join(QStringLiteral(", "));
+}
+
+QString rangeText(const std::optional<NumberRange> &range) {
+  return range ? QStringLiteral("%1..%2").arg(range->low).arg(range->high) : QString();
+}
+
+// An option with the value the job holds for it, e.g. "--first 0..3".
+QString withValue(JobField field, const WorksheetJob &job) {
+  QString value;
+  switch (field) {
+  case JobField::First:
+    value = rangeText(job.first);
+    break;
+  case JobField::Second:
+    value = rangeText(job.second);
+    break;
+  case JobField::Result:
+    value = rangeText(job.result);
+    break;
+  case JobField::Min:
+    value = job.min ? QString::number(*job.min) : QString();
+    break;
+  case JobField::Max:
+    value = job.max ? QString::number(*job.max) : QString();
+    break;
+  default:
+    break;
+  }
+  return value.isEmpty() ? optionOf(field) : optionOf(field) + u' ' + value;
+}
 
 QString reason(const Refusal &r, const QString &value) {
   switch (r.reason) {
@@ -38,19 +72,20 @@ QString reason(const Refusal &r, const QString &value) {
   case RefusalReason::NotForKinds:
     return CommandLine::tr("add、subtract、missing-addend にだけ使えます");
   case RefusalReason::NoProblems:
-    return r.field == JobField::Carry
-               ? CommandLine::tr("この範囲には、指定したくり上がり・くり下がりの問題がありません")
-               : CommandLine::tr("この範囲に合う問題がありません");
+    if (r.field == JobField::Carry)
+      return CommandLine::tr("この範囲には、指定したくり上がり・くり下がりの問題がありません");
+    return r.with.empty() ? CommandLine::tr("この範囲に合う問題がありません")
+                          : CommandLine::tr("この範囲どうしに合う問題がありません");
   case RefusalReason::NoDivisor:
     return CommandLine::tr(
                "わる数が %1 以上になるようにしてください（それより小さい数ではわれません）")
         .arg(r.low);
   case RefusalReason::Unknown:
-    return r.field == JobField::Kind || r.field == JobField::Preset
-               ? CommandLine::tr("'%1' という名前はありません（%2 を見てください）")
-                     .arg(value, r.field == JobField::Kind ? QStringLiteral("--list-kinds")
-                                                           : QStringLiteral("--list-presets"))
-               : CommandLine::tr("'%1' は使えない値です").arg(value);
+    if (r.field == JobField::Kind || r.field == JobField::Preset)
+      return CommandLine::tr("'%1' という名前はありません（%2 を見てください）")
+          .arg(value, r.field == JobField::Kind ? QStringLiteral("--list-kinds")
+                                                : QStringLiteral("--list-presets"));
+    return CommandLine::tr("'%1' は使えない値です（使えるのは %2）").arg(value, listed(r.allowed));
   case RefusalReason::NotANumber:
     return CommandLine::tr("'%1' は整数ではありません").arg(value);
   case RefusalReason::NotARange:
@@ -58,8 +93,23 @@ QString reason(const Refusal &r, const QString &value) {
   case RefusalReason::Missing:
     return CommandLine::tr(
         "種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）");
-  case RefusalReason::TooSmall:
-    return CommandLine::tr("用紙に入りきりません（問題が 2 mm より小さくなります）");
+  case RefusalReason::DoesNotFit:
+    return r.allowed.empty()
+               ? CommandLine::tr("この大きさでは、この用紙に問題が1つも入りません")
+               : CommandLine::tr("この大きさでは、この用紙に問題が1つも入りません（入るのは %1）")
+                     .arg(listed(r.allowed));
+  case RefusalReason::TooMany:
+    return CommandLine::tr("この用紙とこの大きさでは %1 までです").arg(r.high);
+  case RefusalReason::NotACode:
+    return CommandLine::tr("'%1' は再印刷コードとして読めません（プリントの下のらんのとおりに"
+                           "入れてください）")
+        .arg(value);
+  case RefusalReason::NotInstalled:
+    return CommandLine::tr("この書体がありません");
+  case RefusalReason::OtherVersion:
+    return CommandLine::tr("このコードはべつの版（%1）のプログラムが作ったもので、この版では"
+                           "読めません")
+        .arg(r.low);
   case RefusalReason::BadText:
     return CommandLine::tr("%1 文字までにしてください（制御文字は使えません）").arg(r.high);
   }
@@ -75,6 +125,12 @@ QString optionOf(JobField field) {
   return {};
 }
 
-QString refusalText(const Refusal &refusal, const QString &value) {
-  return optionOf(refusal.field) + QStringLiteral(": ") + reason(refusal, value);
+QString refusalText(const Refusal &refusal, const QString &value, const WorksheetJob *job) {
+  QString options = optionOf(refusal.field);
+  if (job && !refusal.with.empty()) {
+    options = withValue(refusal.field, *job);
+    for (const JobField field : refusal.with)
+      options += QStringLiteral(", ") + withValue(field, *job);
+  }
+  return options + QStringLiteral(": ") + reason(refusal, value);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "jobvalidation.h"
+#include "refusal.h"
+#include "worksheetjob.h"
 
 #include <QString>
 
@@ -9,5 +10,7 @@
 
 // A refusal as the command line says it, after "numeriko-worksheets: ", e.g.
 // "--count: must be between 1 and 10000". `value` is what the user gave,
-// for the refusals that quote it.
-[[nodiscard]] QString refusalText(const Refusal &refusal, const QString &value = {});
+// for the refusals that quote it; `job`, when given, the ranges a refusal
+// names together.
+[[nodiscard]] QString refusalText(const Refusal &refusal, const QString &value = {},
+                                  const WorksheetJob *job = nullptr);

@@ -1,23 +1,26 @@
 #include "batch.h"
 
-#include "ownsheet.h"
+#include "composer.h"
 #include "presetsheet.h"
+#include "reprintcode.h"
 #include "seededrandom.h"
 #include "sheetgenerator.h"
 
 std::vector<BatchPart> batchParts(const ResolvedJob &job) {
   std::vector<BatchPart> parts;
+  const int32_t last = job.firstSheet + job.sheets - 1;
   const auto label = [&](int32_t sheet, bool answers) {
-    return SheetLabel{sheet, job.sheets, sheetSeed(job.seed, sheet), answers};
+    return SheetLabel{sheet, job.sheetsInBatch, sheetSeed(job.seed, sheet), answers,
+                      reprintCode(job.options, job.seed, {sheet, job.sheetsInBatch})};
   };
-  for (int32_t sheet = 1; sheet <= job.sheets; ++sheet) {
+  for (int32_t sheet = job.firstSheet; sheet <= last; ++sheet) {
     for (int32_t copy = 1; copy <= job.copies; ++copy)
       parts.push_back({label(sheet, false), copy});
     if (job.answers && !job.answersAtEnd)
       parts.push_back({label(sheet, true), 1});
   }
   if (job.answers && job.answersAtEnd)
-    for (int32_t sheet = 1; sheet <= job.sheets; ++sheet)
+    for (int32_t sheet = job.firstSheet; sheet <= last; ++sheet)
       parts.push_back({label(sheet, true), 1});
   return parts;
 }
@@ -35,17 +38,17 @@ std::vector<std::vector<BatchPart>> spoolerJobs(const ResolvedJob &job, bool one
 }
 
 int64_t batchPages(const ResolvedJob &job) {
-  const int64_t perSheet = job.sheet.preset ? 1 : ownSheetPages(job.sheet);
+  const int64_t perSheet = job.sheet.preset ? 1 : job.sheet.grid.pages;
   return perSheet * job.sheets * (job.copies + (job.answers ? 1 : 0));
 }
 
-BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas, PrintableArea page,
+BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas,
                         const std::function<bool(int64_t, int64_t)> &progress) {
-  return printParts(job, batchParts(job), canvas, page, progress);
+  return printParts(job, batchParts(job), canvas, progress);
 }
 
 BatchOutcome printParts(const ResolvedJob &job, const std::vector<BatchPart> &parts,
-                        PrintCanvas &canvas, PrintableArea page,
+                        PrintCanvas &canvas,
                         const std::function<bool(int64_t, int64_t)> &progress) {
   const std::vector<FactSpace> spaces = factSpaces(job.sheet);
   const auto total = static_cast<int64_t>(parts.size());
@@ -53,13 +56,13 @@ BatchOutcome printParts(const ResolvedJob &job, const std::vector<BatchPart> &pa
   for (const BatchPart &part : parts) {
     bool printed = false;
     if (job.sheet.preset) {
-      printed = drawPresetSheet(canvas, job.sheet, part.label, page);
+      printed = drawPresetSheet(canvas, job.sheet, part.label);
     } else {
       // Every part draws its sheet afresh from the sheet's seed, so copies
       // and answer sheets match the problem sheet wherever they are printed.
       SeededRandom random(part.label.seed);
       printed = drawOwnSheet(canvas, job.sheet, generateSheet(spaces, job.sheet.count, random),
-                             part.label, page);
+                             part.label);
     }
     if (!printed)
       return BatchOutcome::PageRefused;

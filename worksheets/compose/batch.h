@@ -1,8 +1,8 @@
 #pragma once
 
-#include "jobvalidation.h"
 #include "printcanvas.h"
 #include "sheetlabel.h"
+#include "sheetplan.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,9 +28,9 @@ enum class BatchOutcome { Printed, Cancelled, PageRefused };
 
 // Prints every part on the canvas, one page per document; `progress` hears of
 // every part done (parts done, parts in all) and may answer false to stop.
-BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas, PrintableArea page,
+BatchOutcome printBatch(const ResolvedJob &job, PrintCanvas &canvas,
                         const std::function<bool(int64_t, int64_t)> &progress = {});
 // The same for some of the batch's parts.
 BatchOutcome printParts(const ResolvedJob &job, const std::vector<BatchPart> &parts,
-                        PrintCanvas &canvas, PrintableArea page,
+                        PrintCanvas &canvas,
                         const std::function<bool(int64_t, int64_t)> &progress = {});

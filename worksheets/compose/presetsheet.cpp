@@ -1,13 +1,19 @@
 #include "presetsheet.h"
 
+#include "clampedmath.h"
+#include "facemetrics.h"
+#include "footer.h"
 #include "forwardingcanvas.h"
+#include "headerband.h"
+#include "pagedrawer.h"
 #include "printframe.h"
 #include "printlayout.h"
 #include "problembank.h"
 #include "seededrandom.h"
-#include "sheetdecorations.h"
+#include "sheetlook.h"
 #include "worksheetpresets.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -77,7 +83,45 @@ private:
   int32_t size_ = 12;
 };
 
-// Numbers above the items, at the places the run put them.
+// Moves everything drawn down by a distance, below a header band.
+class LoweredCanvas final : public ForwardingCanvas {
+public:
+  LoweredCanvas(PrintCanvas &page, int32_t by) : ForwardingCanvas(page), by_(by) {}
+  LoweredCanvas(const LoweredCanvas &) = delete;
+  LoweredCanvas &operator=(const LoweredCanvas &) = delete;
+
+  void text(int32_t x, int32_t y, std::string_view utf8) override {
+    target().text(x, lowered(y), utf8);
+  }
+  void moveTo(int32_t x, int32_t y) override { target().moveTo(x, lowered(y)); }
+  void lineTo(int32_t x, int32_t y) override { target().lineTo(x, lowered(y)); }
+  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) override {
+    target().rectangle(x1, lowered(y1), x2, lowered(y2), fill);
+  }
+  void ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Fill fill) override {
+    target().ellipse(x1, lowered(y1), x2, lowered(y2), fill);
+  }
+  void arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t startDegrees,
+           int32_t spanDegrees) override {
+    target().arc(x1, lowered(y1), x2, lowered(y2), startDegrees, spanDegrees);
+  }
+
+private:
+  [[nodiscard]] int32_t lowered(int32_t y) const { return clampToInt32(int64_t{y} + by_); }
+  int32_t by_;
+};
+
+constexpr int32_t kItemClearance = 25; // device pixels kept free above the first row's boxes
+
+// A preset's items keep their places, so their numbers go above them, small:
+// the cell they get, 0 when the rows leave no room.
+int32_t numberAboveCell(const PrintLayout &layout) {
+  const int32_t room = layout.RowPitch - layout.FontHeight - 2 * kItemClearance;
+  return std::clamp(room, 0, layout.FontHeight / 2);
+}
+
+// Numbers above the items, at the places the run put them: over the first
+// number, which a multiplication indents.
 void drawNumbersAbove(PrintCanvas &canvas, PrintLayout layout, const WorksheetPreset &preset) {
   const int32_t cell = numberAboveCell(layout);
   if (cell <= 0)
@@ -92,24 +136,84 @@ void drawNumbersAbove(PrintCanvas &canvas, PrintLayout layout, const WorksheetPr
   }
 }
 
+// Without a band, the sheet's number and title stand in the window's top
+// margin, left of its name field (or across the page without one), as large
+// as the margin and their room allow.
+void drawHeading(PrintCanvas &canvas, const PrintLayout &layout, const SheetPlan &plan,
+                 const SheetLabel &label, int32_t clearance) {
+  std::string heading = label.answers ? "こたえ　" : "";
+  heading += "No." + std::to_string(label.sheet);
+  if (plan.title)
+    heading += "　" + *plan.title;
+  const int64_t room = plan.fields.name && !label.answers
+                           ? layout.PageWidth / 3 - layout.PageWidth / 40
+                           : layout.PageWidth;
+  const int64_t height =
+      std::min<int64_t>(layout.TopMargin / 2, layout.TopMargin - clearance - layout.FontHeight / 2);
+  const FaceMetrics &face = faceMetrics(kSignTypeface);
+  // The cell at which the heading fits its room: widths scale with the cell.
+  const int64_t widthAtEm = std::max<int64_t>(face.width(heading), 1);
+  const int64_t cell = std::min(height, room * face.cell() / widthAtEm);
+  if (cell <= 0)
+    return;
+  canvas.setTypeface(kSignTypeface);
+  canvas.setCellHeight(int32_t(cell));
+  canvas.text(0, layout.FontHeight / 2, heading);
+}
+
+// The window's name field ends in 「）」, set in a cell of half the top margin
+// FontHeight + 4 pixels from the right edge. Where that cell's 「）」 is wider
+// than FontHeight, as on most papers, it would reach past the printable
+// area: the window's page is narrowed by as much (and a little, for the
+// font height the narrower page gives).
+int32_t widthForNameField(const WorksheetPreset &preset, int32_t width, int32_t height) {
+  PrintLayout layout;
+  computeLayout(layout, preset.rows, preset.columns, 1, preset.charsAcross, width, height);
+  const FaceMetrics &face = faceMetrics(kSignTypeface);
+  const int64_t em = int64_t{layout.TopMargin / 2} * kEmUnits / face.cell();
+  const int64_t bracket = em * face.advance(U'）') / kEmUnits;
+  const int64_t beyond = bracket - layout.FontHeight - 4;
+  return beyond > 0 ? clampToInt32(width - beyond - 8) : width;
+}
+
 } // namespace
 
-bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, SheetLabel label,
-                     PrintableArea page) {
+bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label) {
   const WorksheetPreset &preset = *plan.preset;
+  const SizeMm area = composedArea(plan.page);
+  const SheetLook look = lookOf(plan);
+  // The band holds the fields the window's page has no room for, and then
+  // the title and the number; it stands on both sheets, so that the answers
+  // lie where the problems do.
+  const bool banded = plan.fields.className || plan.fields.date || plan.fields.score;
+  const HeaderBand band =
+      banded ? layOutBand(plan, look, {label.answers, false, label.sheet, label.sheets}, area.width)
+             : HeaderBand{};
+  const std::string_view face = kIpaGothicFamily;
+  const PrintableArea pixels = printableArea(plan.page, canvas.verticalDpi());
+  const auto toPixels = [&](double mm) { return int32_t(mm * canvas.verticalDpi() / 25.4); };
+  const int32_t lowered = banded ? toPixels(band.heightMm + look.bandGapMm) : 0;
+  const int32_t height = pixels.height - lowered - toPixels(footerRoomMm(face));
+
   auto bank = std::make_unique<ProblemBank>();
   PrintLayout layout;
   SeededRandom random(label.seed);
-  OneSheetCanvas sheet(canvas, label.answers ? 2 : 1, [&] {
+  LoweredCanvas below(canvas, lowered);
+  OneSheetCanvas sheet(below, label.answers ? 2 : 1, [&] {
+    PageDrawer drawer(canvas);
+    if (banded)
+      drawBand(drawer, band, 0, look.ruleMm);
     const bool numbered = plan.fields.numbers;
-    const int32_t clearance =
-        kItemClearance + (numbered ? numberAboveCell(layout) + kItemClearance : 0);
-    drawTexts(canvas, headingTexts(layout, plan, label, clearance));
+    if (!banded)
+      drawHeading(canvas, layout, plan, label,
+                  kItemClearance + (numbered ? numberAboveCell(layout) + kItemClearance : 0));
     if (numbered)
-      drawNumbersAbove(canvas, layout, preset);
-    drawTexts(canvas, {footerText(layout, plan, label, 1, 1)});
+      drawNumbersAbove(below, layout, preset);
+    drawFooter(drawer, footerLine(face, plan.caption, label, 1, 1, area.width, area.height));
   });
   const PrintOptions options{.nameField = plan.fields.name, .answerSheet = label.answers};
-  return printPreset(preset, sheet, *bank, layout, page.width, page.height, options, random) ==
+  const int32_t width =
+      plan.fields.name ? widthForNameField(preset, pixels.width, height) : pixels.width;
+  return printPreset(preset, sheet, *bank, layout, width, height, options, random) ==
          PrintOutcome::Printed;
 }

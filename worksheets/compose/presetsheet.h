@@ -1,12 +1,13 @@
 #pragma once
 
-#include "jobvalidation.h"
 #include "printcanvas.h"
 #include "sheetlabel.h"
+#include "sheetplan.h"
 
 // A preset's problem sheet or its answer sheet, printed by the window's own
-// print run and so drawn exactly as the window draws it, with the program's
-// heading, problem numbers and footer added on the page. false when the
-// canvas refused the page.
-bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, SheetLabel label,
-                     PrintableArea page);
+// print run and so drawn exactly as the window draws it, within the page's
+// margins, with the program's heading, problem numbers and footer added on
+// the page. Class, date and score fields, asked for, stand in a header band
+// above the window's page, which moves down by the band's height. false
+// when the canvas refused the page.
+bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label);

@@ -97,8 +97,10 @@ bool FactSpace::passes(int64_t outer, int64_t inner) const {
     return wanted(plan_.carry, borrows(outer, inner));
   case SheetKind::DivideRemainder:
     return inner % outer != 0;
-  case SheetKind::Multiply:
   case SheetKind::MissingFactor:
+    // 0 × □ ＝ 0 and □ × 0 ＝ 0 alike have every number for an answer.
+    return outer != 0 || inner != 0;
+  case SheetKind::Multiply:
   case SheetKind::Divide:
     break;
   }

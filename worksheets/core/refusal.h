@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 // Why a worksheet job cannot be made: the field, the reason and the bounds.
 // Each front end words a refusal itself.
@@ -22,21 +24,30 @@ enum class JobField {
   Seed,
   Title,
   Paper,
+  Format,
+  Size,
+  Typeface,
+  Remainder,
+  Reprint,
 };
 
 enum class RefusalReason {
   OutOfRange,    // outside low..high
   LowAboveHigh,  // a range or --min/--max the wrong way round
-  NotWithPreset, // a preset fixes its problems
+  NotWithPreset, // a preset fixes its problems and its page
   NotForKinds,   // carrying only means something for addition and subtraction
   NoProblems,    // no problem fits the ranges and the carry asked for
   NoDivisor,     // every divisor below low, the smallest a division can use
-  Unknown,       // not a name the program knows
+  Unknown,       // not a name the program knows; allowed lists those it does
   NotANumber,    // not a whole number
   NotARange,     // not A..B
   Missing,       // neither a preset nor a kind
-  TooSmall,      // so many rows or columns that the problems would print too small
+  DoesNotFit,    // no problem fits the paper at this size; allowed lists the sizes that do
+  TooMany,       // more rows or columns than the page holds at this size (at most high)
   BadText,       // control characters, or longer than high characters
+  NotACode,      // not a reprint code, or one misread
+  OtherVersion,  // a reprint code of another version of the program (low)
+  NotInstalled,  // the typeface's font is not on this machine; allowed names its package
 };
 
 struct Refusal {
@@ -44,6 +55,9 @@ struct Refusal {
   RefusalReason reason = RefusalReason::OutOfRange;
   int64_t low = 0;
   int64_t high = 0;
+  std::vector<std::string_view> allowed = {};
+  // NoProblems: the other fields whose ranges leave no problem together.
+  std::vector<JobField> with = {};
   friend bool operator==(const Refusal &, const Refusal &) = default;
 };
 
@@ -60,4 +74,3 @@ inline constexpr Limits kColumnLimits{1, 10};
 inline constexpr Limits kSeedLimits{0, 4294967295LL};
 inline constexpr int64_t kTitleLength = 80; // characters
 inline constexpr int64_t kBatchProblems = 1000000;
-inline constexpr int32_t kSmallestItemPixels = 47; // 2 mm at 600 dpi

@@ -24,7 +24,12 @@ std::vector<SheetItem> generateSheet(const std::vector<FactSpace> &spaces, int32
   if (kinds > 1)
     shuffleAll(items, random);
   for (SheetItem &item : items)
-    if (item.kind == SheetKind::MissingFactor || item.kind == SheetKind::MissingAddend)
+    if (item.kind == SheetKind::MissingFactor || item.kind == SheetKind::MissingAddend) {
       item.blank = random.unit() > 0.5 ? Blank::Second : Blank::First;
+      // Any number times 0 is 0: the box goes on the 0, whose product has
+      // one missing factor only.
+      if (item.kind == SheetKind::MissingFactor && (item.first == 0 || item.second == 0))
+        item.blank = item.first == 0 ? Blank::First : Blank::Second;
+    }
   return items;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "factspace.h"
-#include "jobvalidation.h"
 #include "randomsource.h"
 #include "sheetitem.h"
+#include "sheetplan.h"
 
 #include <vector>
 

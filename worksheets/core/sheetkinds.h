@@ -15,41 +15,76 @@ struct SheetKindInfo {
   SheetKind kind;
   std::string_view name;
   std::string_view caption;
+  std::string_view kanaCaption; // for the first grade
   std::string_view sign;
   NumberRange first;
   NumberRange second;
   std::optional<NumberRange> result; // applies only while no operand range is given
   bool takesCarry;
+  bool missingNumber; // the child finds one of the numbers the problem names
 };
 
 inline constexpr std::array<SheetKindInfo, 7> kSheetKinds{{
-    {SheetKind::Add, "add", "たし算", "＋", {0, 9}, {0, 9}, std::nullopt, true},
-    {SheetKind::Subtract, "subtract", "ひき算", "－", {0, 18}, {0, 9}, NumberRange{0, 9}, true},
-    {SheetKind::Multiply, "multiply", "かけ算", "×", {1, 9}, {1, 9}, std::nullopt, false},
-    {SheetKind::MissingFactor,
-     "missing-factor",
-     "かけ算（□をもとめる）",
+    {SheetKind::Add, "add", "たし算", "たしざん", "＋", {0, 9}, {0, 9}, std::nullopt, true, false},
+    {SheetKind::Subtract,
+     "subtract",
+     "ひき算",
+     "ひきざん",
+     "－",
+     {0, 18},
+     {0, 9},
+     NumberRange{0, 9},
+     true,
+     false},
+    {SheetKind::Multiply,
+     "multiply",
+     "かけ算",
+     "かけざん",
      "×",
      {1, 9},
      {1, 9},
      std::nullopt,
+     false,
      false},
+    {SheetKind::MissingFactor,
+     "missing-factor",
+     "かけ算（□をもとめる）",
+     "かけざん（□を もとめる）",
+     "×",
+     {1, 9},
+     {1, 9},
+     std::nullopt,
+     false,
+     true},
     {SheetKind::MissingAddend,
      "missing-addend",
      "たし算（□をもとめる）",
+     "たしざん（□を もとめる）",
      "＋",
      {0, 9},
      {0, 9},
      std::nullopt,
+     true,
      true},
-    {SheetKind::Divide, "divide", "わり算", "÷", {0, 81}, {1, 9}, NumberRange{1, 9}, false},
+    {SheetKind::Divide,
+     "divide",
+     "わり算",
+     "わりざん",
+     "÷",
+     {0, 81},
+     {1, 9},
+     NumberRange{1, 9},
+     false,
+     false},
     {SheetKind::DivideRemainder,
      "divide-remainder",
      "あまりのあるわり算",
+     "あまりの ある わりざん",
      "÷",
      {0, 89},
      {2, 9},
      NumberRange{1, 9},
+     false,
      false},
 }};
 

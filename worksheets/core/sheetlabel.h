@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Which sheet of a batch a page belongs to, for its heading and footer.
 struct SheetLabel {
@@ -8,4 +9,5 @@ struct SheetLabel {
   int32_t sheets = 1;
   uint32_t seed = 0;
   bool answers = false;
+  std::string reprintCode; // for the footer
 };

@@ -10,20 +10,22 @@
 
 // A worksheet job with every default worked out: what validateJob() gives.
 
-// How wide each place of an item of the program's own kinds is, in half
-// character places: a digit takes one half, a sign three (two, and half a
-// place of room around it, so that a box never touches its neighbours).
-inline constexpr int32_t kSignHalves = 3;
-struct ItemShape {
-  int32_t number = 0; // the problem's number, when numbered
-  int32_t first = 2;
-  int32_t second = 2;
-  int32_t result = 2;
-  int32_t remainder = 0; // none unless some kind has remainders
-  [[nodiscard]] int32_t halves() const;
-  // Character places of one grid column: the item and a place between columns.
-  [[nodiscard]] int32_t charsAcross() const { return (halves() + 1) / 2 + 1; }
-  friend bool operator==(const ItemShape &, const ItemShape &) = default;
+// Where the items of a sheet of the program's own kinds go, in millimetres
+// from the top-left corner of the printable area. The first page holds the
+// header band above its rows; later pages begin at the top. Rows share out
+// the page's height, so that a sheet never leaves a third of it empty.
+struct PageGrid {
+  double cellWidthMm = 0; // an item with its number
+  double cellHeightMm = 0;
+  double numberWidthMm = 0; // the problem's number, before the item
+  double columnPitchMm = 0;
+  int32_t columns = 1;
+  int32_t firstPageRows = 1; // rows of items below the header band
+  int32_t laterPageRows = 1;
+  double firstPageTopMm = 0; // where the first row's share begins
+  double firstRowPitchMm = 0;
+  double laterRowPitchMm = 0;
+  int32_t pages = 1;
 };
 
 // One sheet, settled.
@@ -31,14 +33,18 @@ struct SheetPlan {
   const WorksheetPreset *preset = nullptr;
   std::vector<KindPlan> kinds; // empty for a preset
   int32_t count = 0;           // problems on a sheet
-  int32_t rows = 0;
-  int32_t columns = 0;
-  int32_t charsAcross = 0;
-  ItemShape shape;
   SheetFields fields;
   std::optional<std::string> title;
   std::string caption; // the preset's caption or the kinds' names
   PageSetup page;
+  SheetFormat format = SheetFormat::Inline;
+  SheetSize size = SheetSize::Medium;
+  Typeface typeface = Typeface::Klee;
+  RemainderStyle remainder = RemainderStyle::Words;
+  bool kana = false;
+  std::optional<int64_t> rows; // as the user asked, if at all
+  std::optional<int64_t> columns;
+  PageGrid grid; // own kinds only
 };
 
 struct ResolvedJob {
@@ -48,4 +54,9 @@ struct ResolvedJob {
   uint32_t seed = 0;
   bool answers = false;
   bool answersAtEnd = false;
+  // The number of the batch's first sheet and the batch's size, as sheets
+  // are labelled: 1 and `sheets`, but for a reprint.
+  int32_t firstSheet = 1;
+  int32_t sheetsInBatch = 1;
+  WorksheetJob options; // as the user gave them, for the sheets' reprint codes
 };

@@ -32,13 +32,33 @@ enum class SheetKind {
 // Carrying in addition, borrowing in subtraction, in any column.
 enum class Carry { Any, Without, With };
 
+// How an item is set out on the page (one row of the formats table).
+enum class SheetFormat { Inline };
+
+// How big the digits print, for the child's age (one row of the sizes table).
+enum class SheetSize { Large, Medium, Small };
+
+// The face the program's own sheets print in (one row of the typefaces table).
+enum class Typeface { Klee, UdGothic, Gothic };
+
+// A remainder written as textbooks write it, 「5あまり1」, or 「5 … 1」.
+enum class RemainderStyle { Words, Dots };
+
 // The fields a sheet can carry besides its problems.
 struct SheetFields {
-  bool name = false;      // 名前（ … ）, where the window prints it
-  bool className = false; // 　年　組　番
-  bool date = false;      // 　月　日
+  bool name = false;      // なまえ / 名前
+  bool className = false; // 　ねん　くみ　ばん / 　年　組　番
+  bool date = false;      // 　がつ　にち / 　月　日
   bool score = false;     // 　　／N
   bool numbers = false;   // a number beside every problem
+  friend bool operator==(SheetFields, SheetFields) = default;
+};
+
+// Which sheet of a batch a reprint makes again: its number and the batch's size.
+struct SheetNumber {
+  int64_t sheet = 1;
+  int64_t of = 1;
+  friend bool operator==(SheetNumber, SheetNumber) = default;
 };
 
 struct WorksheetJob {
@@ -63,4 +83,14 @@ struct WorksheetJob {
   // kinds' names.
   std::optional<std::string> title;
   PageSetup page;
+  // Unset: the default (inline, medium, Klee One, 「あまり」), which a preset
+  // takes as its own.
+  std::optional<SheetFormat> format;
+  std::optional<SheetSize> size;
+  std::optional<Typeface> typeface;
+  std::optional<RemainderStyle> remainder;
+  std::optional<bool> kana; // kana headings; by default with the large size
+  // A sheet made again from its reprint code: that one sheet, under its own
+  // number. The seed is the batch's.
+  std::optional<SheetNumber> reprint;
 };

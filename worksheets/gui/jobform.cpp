@@ -4,6 +4,7 @@
 #include "papers.h"
 #include "rangefield.h"
 #include "sheetkinds.h"
+#include "sheetstyles.h"
 #include "worksheetpresets.h"
 
 #include <QCheckBox>
@@ -38,6 +39,25 @@ constexpr std::array<const char *, 7> kKindLabels{
 };
 static_assert(kKindLabels.size() == kSheetKinds.size());
 
+// The sizes and typefaces as the window names them, in the order of their tables.
+constexpr std::array<const char *, 3> kSizeCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "大（1年生）"),
+    QT_TRANSLATE_NOOP("JobForm", "中"),
+    QT_TRANSLATE_NOOP("JobForm", "小（上の学年）"),
+};
+static_assert(kSizeCaptions.size() == kSheetSizes.size());
+constexpr std::array<const char *, 3> kTypefaceCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "クレー（教科書体）"),
+    QT_TRANSLATE_NOOP("JobForm", "BIZ UDゴシック"),
+    QT_TRANSLATE_NOOP("JobForm", "IPAゴシック"),
+};
+static_assert(kTypefaceCaptions.size() == kTypefaces.size());
+constexpr std::array<const char *, 2> kRemainderCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "5あまり1"),
+    QT_TRANSLATE_NOOP("JobForm", "5 … 1"),
+};
+static_assert(kRemainderCaptions.size() == kRemainderStyles.size());
+
 constexpr int kKeptRole = Qt::UserRole + 1;
 // The custom choice, the presets and the separator before the kept sheets.
 constexpr int kKeptStart = int(kWorksheetPresets.size()) + 2;
@@ -66,8 +86,11 @@ JobForm::JobForm(QWidget *parent)
       classField_(new QCheckBox(tr("年・組・番"), this)),
       dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
       numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
-      title_(new QLineEdit(this)), paper_(new QComboBox(this)), sheets_(new QSpinBox(this)),
-      seed_(new QLineEdit(this)), newSeed_(new QPushButton(tr("新しく(&W)"), this)),
+      title_(new QLineEdit(this)), size_(new QComboBox(this)), typeface_(new QComboBox(this)),
+      kana_(new QCheckBox(tr("ひらがなの見出し(&J)"), this)), remainder_(new QComboBox(this)),
+      paper_(new QComboBox(this)), landscape_(new QCheckBox(tr("横向き(&O)"), this)),
+      sheets_(new QSpinBox(this)), seed_(new QLineEdit(this)),
+      newSeed_(new QPushButton(tr("新しく(&W)"), this)),
       fixSeed_(new QCheckBox(tr("次も使う(&X)"), this)) {
   preset_->addItem(tr("種類と範囲を選ぶ"));
   for (const WorksheetPreset &preset : kWorksheetPresets)
@@ -85,6 +108,17 @@ JobForm::JobForm(QWidget *parent)
   }
   kinds_.front()->setChecked(true);
   addRow(tr("種類(&K):"), kindsBox_, JobField::Kind);
+
+  // The digits' size, for the child's age; the first grade reads kana.
+  for (const char *caption : kSizeCaptions)
+    size_->addItem(tr(caption));
+  size_->setCurrentIndex(int(SheetSize::Medium));
+  addRow(tr("大きさ(&Z):"), size_, JobField::Size);
+  connect(size_, &QComboBox::activated, kana_,
+          [this](int index) { kana_->setChecked(SheetSize(index) == SheetSize::Large); });
+  for (const char *caption : kTypefaceCaptions)
+    typeface_->addItem(tr(caption));
+  addRow(tr("書体(&Y):"), row(this, {typeface_, kana_}), JobField::Typeface);
   addRow(tr("1つめの数(&1):"), first_, JobField::First);
   addRow(tr("2つめの数(&2):"), second_, JobField::Second);
   addRow(tr("答えの数(&3):"), result_, JobField::Result);
@@ -93,13 +127,16 @@ JobForm::JobForm(QWidget *parent)
   carry_->addItem(tr("なし"), int(Carry::Without));
   carry_->addItem(tr("あり"), int(Carry::With));
   addRow(tr("くり上がり・くり下がり(&C):"), carry_, JobField::Carry);
+  for (const char *caption : kRemainderCaptions)
+    remainder_->addItem(tr(caption));
+  addRow(tr("あまりの書き方(&U):"), remainder_, JobField::Remainder);
 
   count_->setRange(0, int(kCountLimits.high));
   count_->setSpecialValueText(tr("1ページ分"));
   addRow(tr("問題の数(&N):"), count_, JobField::Count);
 
   answers_->addItem(tr("つけない"), int(AnswerPlace::None));
-  answers_->addItem(tr("1まいごとに"), int(AnswerPlace::AfterEach));
+  answers_->addItem(tr("1枚ごとに"), int(AnswerPlace::AfterEach));
   answers_->addItem(tr("最後にまとめて"), int(AnswerPlace::AtEnd));
   answers_->setCurrentIndex(1);
   addRow(tr("答えのプリント(&A):"), answers_, std::nullopt);
@@ -114,7 +151,7 @@ JobForm::JobForm(QWidget *parent)
 
   for (const PaperInfo &paper : kPapers)
     paper_->addItem(fromUtf8(paper.caption), int(paper.paper));
-  addRow(tr("用紙(&S):"), paper_, JobField::Paper);
+  addRow(tr("用紙(&S):"), row(this, {paper_, landscape_}), JobField::Paper);
 
   sheets_->setRange(int(kSheetLimits.low), int(kSheetLimits.high));
   addRow(tr("枚数(&H):"), sheets_, JobField::Sheets);
@@ -137,8 +174,9 @@ JobForm::JobForm(QWidget *parent)
     chain(range->high());
   }
   for (QWidget *next : std::initializer_list<QWidget *>{
-           carry_, count_, answers_, nameField_, classField_, dateField_, scoreField_, numbers_,
-           titled_, title_, paper_, sheets_, seed_, newSeed_, fixSeed_})
+           size_,      typeface_,   kana_,      carry_,      remainder_, count_,  answers_,
+           nameField_, classField_, dateField_, scoreField_, numbers_,   titled_, title_,
+           paper_,     landscape_,  sheets_,    seed_,       newSeed_,   fixSeed_})
     chain(next);
 
   connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -148,13 +186,14 @@ JobForm::JobForm(QWidget *parent)
     else
       Q_EMIT keptChosen(kept);
   });
-  for (QComboBox *combo : {carry_, answers_, paper_})
+  for (QComboBox *combo : {size_, typeface_, carry_, remainder_, answers_, paper_})
     connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
   for (QSpinBox *spin : {count_, sheets_})
     connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
   for (RangeField *range : {first_, second_, result_})
     connect(range, &RangeField::changed, this, &JobForm::changed);
-  for (QCheckBox *box : {nameField_, classField_, dateField_, scoreField_, numbers_, titled_})
+  for (QCheckBox *box :
+       {nameField_, classField_, dateField_, scoreField_, numbers_, titled_, kana_, landscape_})
     connect(box, &QCheckBox::toggled, this, &JobForm::changed);
   connect(titled_, &QCheckBox::toggled, title_, &QWidget::setEnabled);
   for (QLineEdit *edit : {title_, seed_})
@@ -234,8 +273,8 @@ void JobForm::showKept(const QString &name, const QVariantMap &state) {
 
 void JobForm::updateEnabled() {
   const bool custom = presetChoice() == 0;
-  for (QWidget *widget :
-       std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, count_})
+  for (QWidget *widget : std::initializer_list<QWidget *>{
+           kindsBox_, first_, second_, result_, carry_, count_, size_, typeface_, remainder_})
     widget->setEnabled(custom);
 }
 
@@ -255,6 +294,9 @@ WorksheetJob JobForm::job() const {
       job.carry = carry;
     if (count_->value() > 0)
       job.count = count_->value();
+    job.size = SheetSize(size_->currentIndex());
+    job.typeface = Typeface(typeface_->currentIndex());
+    job.remainder = RemainderStyle(remainder_->currentIndex());
   }
   const auto answers = AnswerPlace(answers_->currentData().toInt());
   job.answers = answers != AnswerPlace::None;
@@ -264,6 +306,8 @@ WorksheetJob JobForm::job() const {
   if (titled_->isChecked())
     job.title = title_->text().toStdString();
   job.page.paper = Paper(paper_->currentData().toInt());
+  job.page.landscape = landscape_->isChecked();
+  job.kana = kana_->isChecked();
   job.sheets = sheets_->value();
   // A seed that does not read is out of every range, and refused as such.
   job.seed = parseWholeNumber(seed_->text().trimmed().toStdString()).value_or(-1);
@@ -300,8 +344,23 @@ QString JobForm::refusalText(const Refusal &refusal) {
     return tr("整数を入れてください");
   case RefusalReason::Missing:
     return tr("種類を1つ以上選んでください");
-  case RefusalReason::TooSmall:
-    return tr("この用紙には入りきりません");
+  case RefusalReason::DoesNotFit: {
+    QStringList sizes;
+    for (const std::string_view name : refusal.allowed)
+      if (const auto size = sizeNamed(name))
+        sizes << tr(kSizeCaptions[std::size_t(*size)]);
+    return sizes.isEmpty() ? tr("この用紙には、この大きさの問題が1つも入りません")
+                           : tr("この用紙には、この大きさの問題が1つも入りません（入るのは %1）")
+                                 .arg(sizes.join(tr("、")));
+  }
+  case RefusalReason::TooMany:
+    return tr("この用紙とこの大きさでは%1までです").arg(refusal.high);
+  case RefusalReason::NotACode:
+  case RefusalReason::OtherVersion:
+    return tr("再印刷コードが読めません");
+  case RefusalReason::NotInstalled:
+    return tr("この書体がありません。パッケージ %1 を入れてください")
+        .arg(refusal.allowed.empty() ? QString() : fromUtf8(refusal.allowed.front()));
   case RefusalReason::BadText:
     return tr("%1文字までにしてください（改行やタブは使えません）").arg(refusal.high);
   }
@@ -333,6 +392,11 @@ QVariantMap JobForm::state() const {
   state[QStringLiteral("titled")] = titled_->isChecked();
   state[QStringLiteral("title")] = title_->text();
   state[QStringLiteral("paper")] = paper_->currentIndex();
+  state[QStringLiteral("landscape")] = landscape_->isChecked();
+  state[QStringLiteral("size")] = size_->currentIndex();
+  state[QStringLiteral("typeface")] = typeface_->currentIndex();
+  state[QStringLiteral("kana")] = kana_->isChecked();
+  state[QStringLiteral("remainder")] = remainder_->currentIndex();
   state[QStringLiteral("sheets")] = sheets_->value();
   state[QStringLiteral("seed")] = seed_->text();
   state[QStringLiteral("seedFixed")] = fixSeed_->isChecked();
@@ -392,6 +456,13 @@ void JobForm::applyState(const QVariantMap &state) {
     title_->setText(at("title").toString());
   if (has("paper"))
     paper_->setCurrentIndex(std::clamp(at("paper").toInt(), 0, paper_->count() - 1));
+  for (const auto &[key, combo] :
+       {std::pair{"size", size_}, {"typeface", typeface_}, {"remainder", remainder_}})
+    if (has(key))
+      combo->setCurrentIndex(std::clamp(at(key).toInt(), 0, combo->count() - 1));
+  for (const auto &[key, box] : {std::pair{"kana", kana_}, {"landscape", landscape_}})
+    if (has(key))
+      box->setChecked(at(key).toBool());
   if (has("sheets"))
     sheets_->setValue(at("sheets").toInt());
   if (has("seedFixed"))

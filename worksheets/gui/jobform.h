@@ -81,7 +81,12 @@ private:
   QCheckBox *const numbers_;
   QCheckBox *const titled_;
   QLineEdit *const title_;
+  QComboBox *const size_;
+  QComboBox *const typeface_;
+  QCheckBox *const kana_;
+  QComboBox *const remainder_;
   QComboBox *const paper_;
+  QCheckBox *const landscape_;
   QSpinBox *const sheets_;
   QLineEdit *const seed_;
   QPushButton *const newSeed_;

@@ -8,6 +8,7 @@
 #include "spooledprint.h"
 #include "spoolprogress.h"
 #include "spoolwording.h"
+#include "typefacecheck.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -176,7 +177,14 @@ void WorksheetWindow::closeEvent(QCloseEvent *event) {
 }
 
 void WorksheetWindow::jobChanged() {
-  const JobCheck check = validateJob(form_->job());
+  JobCheck check = validateJob(form_->job());
+  // Qt would print in a stand-in for a missing typeface: the sheet waits for it.
+  if (const auto *job = std::get_if<ResolvedJob>(&check))
+    if (const TypefaceInfo *missing = missingTypeface(job->sheet)) {
+      Refusal refusal{JobField::Typeface, RefusalReason::NotInstalled};
+      refusal.allowed = {missing->package};
+      check = refusal;
+    }
   const Refusal *refusal = std::get_if<Refusal>(&check);
   form_->showRefusal(refusal ? std::optional<Refusal>(*refusal) : std::nullopt);
   job_ = refusal ? std::nullopt : std::optional<ResolvedJob>(std::get<ResolvedJob>(check));
@@ -221,7 +229,7 @@ void WorksheetWindow::paintPreview(QPrinter *printer) {
   first.sheets = 1;
   first.copies = 1;
   QtPrintCanvas canvas(*printer, QtPrintCanvas::Documents::PagesOfOneFile);
-  printBatch(first, canvas, printableArea(first.sheet.page, printer->resolution()));
+  printBatch(first, canvas);
   canvas.finish();
 }
 

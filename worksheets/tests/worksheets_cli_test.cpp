@@ -4,11 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
+#include <numeric>
 
 namespace {
 
@@ -19,13 +23,19 @@ struct Run {
 };
 
 Run run(const QStringList &arguments, const QString &folder, const QString &program = {},
-        const QStringList &prefix = {}) {
+        const QStringList &prefix = {}, const QStringList &settings = {}) {
   QProcess process;
   process.setWorkingDirectory(folder);
-  // With no display the program stays a command line even without options.
+  // With no display the program stays a command line even without options;
+  // it speaks English, whatever the machine's locale, unless told otherwise.
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  for (const char *locale : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+    environment.remove(QString::fromLatin1(locale));
+  environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+  for (const QString &setting : settings)
+    environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
   process.setProcessEnvironment(environment);
   process.start(program.isEmpty() ? QStringLiteral(NUMERIKO_WORKSHEETS) : program,
                 prefix + arguments);
@@ -59,6 +69,10 @@ QString pageText(const QString &pdf, int page = 0) {
 
 QString footerSeed(const QString &text) {
   return QRegularExpression(QStringLiteral("seed (\\d+)")).match(text).captured(1);
+}
+
+QString footerCode(const QString &text) {
+  return QRegularExpression(QStringLiteral("再印刷コード ([0-9A-Z-]+)")).match(text).captured(1);
 }
 
 } // namespace
@@ -97,8 +111,29 @@ private Q_SLOTS:
         "--max: does not go with --preset, which fixes its problems");
     row("carry on division", "--kind divide --carry no", 2,
         "--carry: only applies to add, subtract and missing-addend");
-    row("carry word", "--kind add --carry maybe", 2, "--carry: unknown value 'maybe'");
-    row("unknown paper", "--kind add --paper a3", 2, "--paper: unknown value 'a3'");
+    row("carry word", "--kind add --carry maybe", 2,
+        "--carry: unknown value 'maybe' (one of yes, no, any)");
+    row("unknown paper", "--kind add --paper a3", 2,
+        "--paper: unknown value 'a3' (one of a4, b5, a5, letter, b4)");
+    row("unknown size", "--kind add --size huge", 2,
+        "--size: unknown value 'huge' (one of large, medium, small)");
+    row("unknown typeface", "--kind add --typeface comic", 2,
+        "--typeface: unknown value 'comic' (one of klee, ud, gothic)");
+    row("unknown remainder", "--kind divide-remainder --remainder r", 2,
+        "--remainder: unknown value 'r' (one of words, dots)");
+    row("size fits nothing",
+        "--kind divide-remainder --first 1000..9999 --size large --paper a5 --numbers", 2,
+        "--size: not one problem fits the paper at this size (medium, small would)");
+    row("ranges without problems", "--kind subtract --first 0..3 --second 5..9", 2,
+        "--first 0..3, --second 5..9: no problem fits these ranges together");
+    row("size with a preset", "--preset x81 --size large", 2, "--size: does not go with --preset");
+    row("not a reprint code", "--reprint 12-XYZ!", 2,
+        "--reprint: '12-XYZ!' does not read as a reprint code");
+    row("a reprint code of another version", "--reprint 2ABC-DEF0-1234", 2,
+        "--reprint: the code was made by another version of the program (2)");
+    row("a reprint code and a kind", "--reprint 2ABC --kind add", 2,
+        "--kind: does not go with --reprint");
+    row("an empty output name", "--kind add --output=", 2, "-o: the file name is empty");
     row("seed not whole", "--kind add --seed 1.5", 2, "--seed: '1.5' is not a whole number");
     row("range not parsing", "--kind add --result 3-9", 2,
         "--result: '3-9' is not a range A..B of whole numbers");
@@ -155,6 +190,93 @@ private Q_SLOTS:
     };
     QCOMPARE(problems(pageText(reprint.fileName(), 1)), problems(fifth));
     QCOMPARE(problems(pageText(reprint.fileName(), 2)), problems(pageText(pdf, 10)));
+
+    // Its reprint code makes it again under its own number, and a title may
+    // go with it; answer sheets carry the same code.
+    const QString code = footerCode(fifth);
+    QVERIFY2(!code.isEmpty(), qPrintable(fifth));
+    QCOMPARE(footerCode(pageText(pdf, 10)), code);
+    QCOMPARE(run({"--reprint", code, "--answers", "-o", "fifth.pdf"}, dir).exitCode, 0);
+    const QString fifthAgain = QDir(dir).filePath("fifth.pdf");
+    QCOMPARE(pageText(fifthAgain, 1), fifth);
+    QCOMPARE(pageText(fifthAgain, 2), pageText(pdf, 10));
+  }
+
+  // A grade-1 sheet: its answers print in a red that a grey-scale print still
+  // tells from the black problem, between 25 % and 60 % grey.
+  void answersShouldPrintInARedThatStaysGreyInGreyScale() {
+    const QString dir = folder_.path();
+    QCOMPARE(run({"--kind", "add", "--max", "9", "--size", "large", "--answers", "--seed", "3",
+                  "-o", "grade1.pdf"},
+                 dir)
+                 .exitCode,
+             0);
+    QCOMPARE(pageText(QDir(dir).filePath("grade1.pdf"), 1).contains(QStringLiteral("なまえ")),
+             false);
+    const auto greys = [&](int page) {
+      const QString png = QDir(dir).filePath(QStringLiteral("grey-%1").arg(page));
+      tool(QStringLiteral("pdftoppm"),
+           {"-gray", "-r", "100", "-f", QString::number(page), "-l", QString::number(page),
+            "-singlefile", "-png", QDir(dir).filePath("grade1.pdf"), png});
+      const QImage image(png + ".png");
+      std::array<int, 256> counts{};
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          ++counts[std::size_t(qGray(image.pixel(x, y)))];
+      return counts;
+    };
+    const auto problem = greys(1);
+    const auto answers = greys(2);
+    // Grey in 25..60 %: from 40 % to 75 % of white.
+    const auto between = [](const std::array<int, 256> &counts, int from, int to) {
+      return std::accumulate(counts.begin() + from, counts.begin() + to + 1, 0);
+    };
+    const int answerInk = between(answers, 102, 191) - between(problem, 102, 191);
+    QVERIFY2(answerInk > 2000, qPrintable(QString::number(answerInk)));
+    // The problem's digits and signs stay black on both pages.
+    QVERIFY(between(problem, 0, 40) > 2000 && between(answers, 0, 40) > 2000);
+  }
+
+  // A typeface that is not installed is said, with its package, and nothing
+  // is printed in a stand-in.
+  void aMissingTypefaceShouldBeNamedWithItsPackage() {
+    const QString dir = folder_.filePath(QStringLiteral("fonts"));
+    QVERIFY(QDir().mkpath(dir));
+    QFile config(QDir(dir).filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">"
+                 "<fontconfig><dir>/usr/share/fonts/opentype/ipafont-gothic</dir>"
+                 "<cachedir>" +
+                 dir.toUtf8() + "/cache</cachedir></fontconfig>");
+    config.close();
+    const Run missing = run({"--kind", "add", "-o", "sheet.pdf"}, dir, {}, {},
+                            {QStringLiteral("FONTCONFIG_FILE=") + config.fileName()});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.contains(QStringLiteral("Klee One SemiBold")) &&
+                 missing.err.contains(QStringLiteral("fonts-klee")),
+             qPrintable(missing.err));
+    QVERIFY(!QFile::exists(QDir(dir).filePath(QStringLiteral("sheet.pdf"))));
+    QCOMPARE(run({"--kind", "add", "--typeface", "gothic", "-o", "sheet.pdf"}, dir, {}, {},
+                 {QStringLiteral("FONTCONFIG_FILE=") + config.fileName()})
+                 .exitCode,
+             0);
+  }
+
+  // Under a Japanese locale, help and messages are Japanese through and through.
+  void theJapaneseHelpShouldHaveNoEnglishLines() {
+    const Run help = run({"--help"}, folder_.path(), {}, {}, {QStringLiteral("LANG=ja_JP.UTF-8")});
+    QCOMPARE(help.exitCode, 0);
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"));
+    // Option lines and their continuations; the examples are commands.
+    for (const QString &line : QString::fromUtf8(help.out).split(u'\n'))
+      if (line.startsWith(QStringLiteral("  -")) || line.startsWith(QStringLiteral("        ")))
+        QVERIFY2(line.contains(japanese) || line.trimmed().startsWith(u'-'), qPrintable(line));
+    QVERIFY(QString::fromUtf8(help.out).contains(QStringLiteral("このヘルプを出します")));
+    const Run refused = run({"--kind", "add", "--paper", "a3"}, folder_.path(), {}, {},
+                            {QStringLiteral("LANG=ja_JP.UTF-8")});
+    QVERIFY2(refused.err.contains(QStringLiteral("使えるのは a4, b5, a5, letter, b4")),
+             qPrintable(refused.err));
   }
 
   // Without -o: worksheets.pdf here, said on standard error with the drawn seed.

@@ -80,9 +80,7 @@ private Q_SLOTS:
     installPrintTypefaces();
     // Before anything asks CUPS: libcups reads CUPS_SERVER once in each thread.
     cups_ = std::make_unique<CupsScheduler>();
-    const QString failure = cups_->start();
-    if (!failure.isEmpty())
-      QSKIP(qPrintable(QStringLiteral("no CUPS scheduler could be started: ") + failure));
+    NUMERIKO_NEED_SCHEDULER(cups_->start());
   }
   void cleanupTestCase() { cups_.reset(); }
 

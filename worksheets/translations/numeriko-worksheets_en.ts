@@ -4,17 +4,17 @@
 <context>
     <name>BatchWriter</name>
     <message>
-        <location filename="../pdf/batchwriter.cpp" line="31"/>
+        <location filename="../output/pdf/batchwriter.cpp" line="31"/>
         <source>PDFのページを作れませんでした</source>
         <translation>the PDF writer refused a page</translation>
     </message>
     <message>
-        <location filename="../pdf/batchwriter.cpp" line="90"/>
+        <location filename="../output/pdf/batchwriter.cpp" line="89"/>
         <source>フォルダ %1 がありません</source>
         <translation>the folder %1 does not exist</translation>
     </message>
     <message>
-        <location filename="../pdf/batchwriter.cpp" line="95"/>
+        <location filename="../output/pdf/batchwriter.cpp" line="94"/>
         <source>%1 はフォルダではありません</source>
         <translation>%1 is not a folder</translation>
     </message>
@@ -22,69 +22,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/commandline.cpp" line="44"/>
+        <location filename="../cli/commandline.cpp" line="47"/>
         <source>たし算: 1つめ + 2つめ = 答え</source>
         <translation>addition: first + second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="45"/>
+        <location filename="../cli/commandline.cpp" line="48"/>
         <source>ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません</source>
         <translation>subtraction: first - second = result, never negative</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="46"/>
+        <location filename="../cli/commandline.cpp" line="49"/>
         <source>かけ算: 1つめ × 2つめ = 答え</source>
         <translation>multiplication: first x second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="47"/>
+        <location filename="../cli/commandline.cpp" line="50"/>
         <source>□のあるかけ算: 1つめ × □ = 答え、または □ × 2つめ = 答え</source>
         <translation>multiplication with one factor in a box: first x [] = result, or [] x second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="48"/>
+        <location filename="../cli/commandline.cpp" line="51"/>
         <source>□のあるたし算: □ + 2つめ = 答え、または 1つめ + □ = 答え</source>
         <translation>addition with one addend in a box: [] + second = result, or first + [] = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="49"/>
+        <location filename="../cli/commandline.cpp" line="52"/>
         <source>あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）</source>
         <translation>exact division: dividend (first) / divisor (second) = quotient (result)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="51"/>
+        <location filename="../cli/commandline.cpp" line="54"/>
         <source>あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）</source>
         <translation>division with a remainder of 1 or more: first / second = result ... remainder</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="59"/>
+        <location filename="../cli/commandline.cpp" line="62"/>
         <source>（%1 題、%2 行 × %3 列）</source>
         <translation>(%1 problems, %2 rows of %3)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="69"/>
+        <location filename="../cli/commandline.cpp" line="72"/>
         <source>指定しないとき: --first %1 --second %2</source>
         <translation>default --first %1 --second %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="72"/>
+        <location filename="../cli/commandline.cpp" line="75"/>
         <source> --result %1（数の範囲を指定しないとき）</source>
         <translation> --result %1 (while no operand range is given)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="74"/>
+        <location filename="../cli/commandline.cpp" line="77"/>
         <source>。--carry が使えます</source>
         <translation>; takes --carry</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="80"/>
+        <location filename="../cli/commandline.cpp" line="83"/>
         <source>使い方: numeriko-worksheets --preset 名前 | --kind 種類... [オプション] [-o ファイル]
 オプションは &apos;numeriko-worksheets --help&apos; で見られます。</source>
         <translation>Usage: numeriko-worksheets --preset NAME | --kind KIND... [options] [-o FILE]
 Try &apos;numeriko-worksheets --help&apos; for the options.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="85"/>
+        <location filename="../cli/commandline.cpp" line="88"/>
         <source>
 例:
   numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
@@ -130,287 +130,382 @@ Exit status:
   3  the jobs were handed to the queue, but not all were printed within the wait</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="110"/>
+        <location filename="../cli/commandline.cpp" line="113"/>
         <source>答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、または選んだ種類・範囲・らんのプリントです。</source>
         <translation>Makes arithmetic worksheets with answer sheets as one PDF: the four presets of Numeriko, or sheets of the kinds, ranges and fields you choose.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="117"/>
+        <location filename="../cli/commandline.cpp" line="118"/>
+        <source>このヘルプを出します。</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="120"/>
+        <source>バージョンを出します。</source>
+        <translation>Displays the version.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="124"/>
         <source>PDFを書き出す先（- は標準出力。指定しなければ worksheets.pdf）。</source>
         <translation>Where to write the PDF (- for standard output; default worksheets.pdf).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="121"/>
+        <location filename="../cli/commandline.cpp" line="128"/>
         <source>このキュー（CUPS のプリンター）で印刷し、印刷されるまで見届けます。</source>
         <translation>Prints on this queue (a CUPS printer) and follows every job until it is printed.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="125"/>
+        <location filename="../cli/commandline.cpp" line="132"/>
         <source>いつものプリンターで印刷し、見届けます。</source>
         <translation>Prints on the default printer and follows every job.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="127"/>
+        <location filename="../cli/commandline.cpp" line="134"/>
         <source>印刷を見届ける長さ（秒。指定しなければ 120、0 ならキューに渡すだけ）。</source>
         <translation>How long to follow the jobs, in seconds (default 120; 0 only hands them to the queue).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="131"/>
+        <location filename="../cli/commandline.cpp" line="138"/>
         <source>1枚ずつでなく、全部を1つのジョブで印刷します。</source>
         <translation>Prints the whole batch as one job, not one job for each sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="133"/>
+        <location filename="../cli/commandline.cpp" line="140"/>
         <source>プリンター（CUPS のキュー）とその状態の一覧を出します。</source>
         <translation>Lists the printers (CUPS queues) and their states.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="135"/>
+        <location filename="../cli/commandline.cpp" line="142"/>
         <source>プリセットの一覧を出します。</source>
         <translation>Lists the presets.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="136"/>
+        <location filename="../cli/commandline.cpp" line="143"/>
         <source>問題の種類の一覧を出します。</source>
         <translation>Lists the kinds of problem.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="138"/>
+        <location filename="../cli/commandline.cpp" line="145"/>
         <source>ウィンドウを開きます（デスクトップでオプションをつけずに起動したときも開きます）。</source>
         <translation>Opens the window (also what no options at all do on a desktop).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="169"/>
+        <location filename="../cli/commandline.cpp" line="176"/>
         <source>プリンターがありません</source>
         <translation>no printer is set up</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="238"/>
+        <location filename="../cli/commandline.cpp" line="265"/>
         <source>余分な引数 &apos;%1&apos; があります</source>
         <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="246"/>
+        <location filename="../cli/commandline.cpp" line="273"/>
         <source>-o と --printer（--print）は、どちらか一方だけにしてください</source>
         <translation>-o and --printer (--print) do not go together: choose one</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="251"/>
+        <location filename="../cli/commandline.cpp" line="278"/>
         <source>--wait と --one-job は --printer か --print といっしょに使います</source>
         <translation>--wait and --one-job go with --printer or --print</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="258"/>
+        <location filename="../cli/commandline.cpp" line="285"/>
         <source>--wait: 0から%1までの秒数にしてください</source>
         <translation>--wait: must be a number of seconds from 0 to %1</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="279"/>
+        <location filename="../cli/commandline.cpp" line="292"/>
+        <source>%1: --reprint とはいっしょに使えません（コードがプリントを決めています）</source>
+        <translation>%1: does not go with --reprint, whose code names the sheet</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="312"/>
+        <source>書体 %1 がありません（Debian のパッケージ %2 を入れてください）</source>
+        <translation>the typeface %1 is not installed (install the Debian package %2)</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="317"/>
         <source>シード %1（--seed %1 で同じプリントをもう一度作れます）</source>
         <translation>seed %1 (--seed %1 makes these sheets again)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="290"/>
+        <location filename="../cli/commandline.cpp" line="327"/>
+        <source>-o: ファイルの名前が空です</source>
+        <translation>-o: the file name is empty</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="332"/>
         <source>%1 を書き出せません: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="291"/>
+        <location filename="../cli/commandline.cpp" line="333"/>
         <source>標準出力に</source>
         <translation>to standard output</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="296"/>
+        <location filename="../cli/commandline.cpp" line="338"/>
         <source>%2 に %1 ページを書き出しました</source>
         <translation>wrote %1 pages to %2</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="129"/>
+        <location filename="../cli/joboptions.cpp" line="189"/>
+        <source>プリントの下のらんの再印刷コードから、その1枚を同じ番号でもう一度作ります（いっしょに使えるのは --answers、--copies、--title と出力のオプションだけです）。</source>
+        <translation>Makes one sheet again, under its own number, from the reprint code in its footer (only --answers, --copies, --title and the output options go with it).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="196"/>
         <source>4つのプリセットの1つ（--list-presets を見てください）。</source>
         <translation>One of the four preset worksheets (see --list-presets).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="134"/>
+        <location filename="../cli/joboptions.cpp" line="201"/>
         <source>問題の種類（--list-kinds を見てください）。くりかえすか a,b のように並べると混ぜられます。</source>
         <translation>A kind of problem (see --list-kinds); give it again, or a list a,b, for a mix.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="139"/>
+        <location filename="../cli/joboptions.cpp" line="206"/>
         <source>どの数もこれより小さくしない（0..9999）。</source>
         <translation>Smallest value of every operand (0..9999).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="142"/>
+        <location filename="../cli/joboptions.cpp" line="209"/>
         <source>どの数もこれより大きくしない（0..9999）。</source>
         <translation>Largest value of every operand (0..9999).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="146"/>
+        <location filename="../cli/joboptions.cpp" line="213"/>
         <source>1つめの数の範囲。たとえば 10..99（わり算ではわられる数）。</source>
         <translation>Range of the first number, e.g. 10..99 (a division&apos;s dividend).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="150"/>
+        <location filename="../cli/joboptions.cpp" line="217"/>
         <source>2つめの数の範囲（わり算ではわる数）。</source>
         <translation>Range of the second number (a division&apos;s divisor).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="153"/>
+        <location filename="../cli/joboptions.cpp" line="220"/>
         <source>答えの範囲（わり算では商）。</source>
         <translation>Range of the result (a division&apos;s quotient).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="157"/>
+        <location filename="../cli/joboptions.cpp" line="224"/>
         <source>たし算のくり上がり、ひき算のくり下がりが、どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。</source>
         <translation>Addition with (yes) or without (no) carrying, subtraction with or without borrowing, in any column; any (the default) mixes both.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="164"/>
-        <source>1まいの問題の数（1..10000。指定しなければ1ページ分）。</source>
+        <location filename="../cli/joboptions.cpp" line="232"/>
+        <source>1枚の問題の数（1..10000。指定しなければ1ページ分）。</source>
         <translation>Problems on a sheet (1..10000; default: one full page).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="169"/>
-        <source>1ページの問題の行数（1..50。指定しなければ 10）。</source>
-        <translation>Rows of problems on a page (1..50; default 10).</translation>
+        <location filename="../cli/joboptions.cpp" line="236"/>
+        <source>1ページの問題の行数（1..50。指定しなければ用紙と大きさに入るだけ）。</source>
+        <translation>Rows of problems on a page (1..50; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="173"/>
-        <source>1ページの問題の列数（1..10。指定しなければ問題の幅から）。</source>
-        <translation>Columns of problems on a page (1..10; default from the width).</translation>
+        <location filename="../cli/joboptions.cpp" line="242"/>
+        <source>1ページの問題の列数（1..10。指定しなければ用紙と大きさに入るだけ）。</source>
+        <translation>Columns of problems on a page (1..10; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="178"/>
-        <source>作るプリントの枚数。1まいずつ問題がちがいます（1..1000）。</source>
+        <location filename="../cli/joboptions.cpp" line="248"/>
+        <source>作るプリントの枚数。1枚ずつ問題がちがいます（1..1000）。</source>
         <translation>Different sheets to make (1..1000).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="184"/>
-        <source>同じプリントを何まい作るか。答えは1まい（1..100）。</source>
+        <location filename="../cli/joboptions.cpp" line="253"/>
+        <source>同じプリントを何枚作るか。答えは1枚（1..100）。</source>
         <translation>Copies of every sheet, with one answer sheet (1..100).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="188"/>
-        <source>プリントのシード（0..4294967295）。1まいずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
+        <location filename="../cli/joboptions.cpp" line="257"/>
+        <source>プリントのシード（0..4294967295）。1枚ずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
         <translation>Seed of the batch (0..4294967295); each sheet&apos;s own seed is in its footer. Drawn at random when not given.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="194"/>
-        <source>1まいごとに、そのあとに答えのプリント。</source>
+        <location filename="../cli/joboptions.cpp" line="263"/>
+        <source>1枚ごとに、そのあとに答えのプリント。</source>
         <translation>An answer sheet after every sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="196"/>
+        <location filename="../cli/joboptions.cpp" line="267"/>
+        <source>名前のらん。</source>
+        <translation>A name field.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="269"/>
+        <source>年・組・番のらん。</source>
+        <translation>A class field (year, class, number).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="282"/>
+        <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。</source>
+        <translation>Paper: a4 (default), b5 (JIS), a5, letter or b4 (JIS).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="286"/>
+        <source>用紙を横向きにします。</source>
+        <translation>Turns the paper to landscape.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="289"/>
+        <source>問題の書き方: inline（よこ書き。指定しないとき）。</source>
+        <translation>How problems are set out: inline (default).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="293"/>
+        <source>数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、small（上の学年。5.5 mm）。</source>
+        <translation>Size of the digits: large (first grade; 12 mm), medium (default; 8 mm) or small (older children; 5.5 mm).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="300"/>
+        <source>書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ UDゴシック）、gothic（IPAゴシック）。</source>
+        <translation>Typeface: klee (Klee One, close to the textbooks&apos; hand; default), ud (BIZ UDGothic) or gothic (IPA Gothic).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="306"/>
+        <source>見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size large では指定しなくてもひらがなです。</source>
+        <translation>Headings in kana (なまえ, ねん くみ ばん, がつ にち); the default with --size large.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="310"/>
+        <source>--size large でも見出しを漢字で（名前、年 組 番）。</source>
+        <translation>Headings in kanji (名前, 年 組 番), also with --size large.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="315"/>
+        <source>あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。</source>
+        <translation>How remainders are written: words (5あまり1; default) or dots (5 … 1).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="265"/>
         <source>答えのプリントを最後にまとめて。</source>
         <translation>All answer sheets after the last sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="198"/>
-        <source>名前のらん: 名前（&#x3000;&#x3000;）。</source>
-        <translation>A name field: 名前（&#x3000;&#x3000;）.</translation>
-    </message>
-    <message>
-        <location filename="../cli/joboptions.cpp" line="200"/>
-        <source>組のらん: &#x3000;年&#x3000;組&#x3000;番。</source>
-        <translation>A class field: &#x3000;年&#x3000;組&#x3000;番.</translation>
-    </message>
-    <message>
-        <location filename="../cli/joboptions.cpp" line="202"/>
+        <location filename="../cli/joboptions.cpp" line="271"/>
         <source>日付のらん: &#x3000;月&#x3000;日。</source>
         <translation>A date field: &#x3000;月&#x3000;日.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="204"/>
+        <location filename="../cli/joboptions.cpp" line="273"/>
         <source>点数のらん: &#x3000;&#x3000;／N。</source>
         <translation>A score field: &#x3000;&#x3000;／N.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="207"/>
+        <location filename="../cli/joboptions.cpp" line="276"/>
         <source>上にタイトル。空ならプリセットや種類の名前。</source>
         <translation>A title at the top; an empty text gives the preset&apos;s caption or the kinds&apos; names.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="210"/>
+        <location filename="../cli/joboptions.cpp" line="279"/>
         <source>問題に番号をつけます。</source>
         <translation>Number the problems.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="213"/>
-        <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter。たて向き。</source>
-        <translation>Paper: a4 (default), b5 (JIS), a5 or letter, portrait.</translation>
-    </message>
-    <message>
-        <location filename="../cli/refusalwording.cpp" line="31"/>
+        <location filename="../cli/refusalwording.cpp" line="65"/>
         <source>%1 から %2 までにしてください</source>
         <translation>must be between %1 and %2</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="34"/>
+        <location filename="../cli/refusalwording.cpp" line="68"/>
         <source>--max より大きくできません</source>
         <translation>must not be above --max</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="35"/>
+        <location filename="../cli/refusalwording.cpp" line="69"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="37"/>
+        <location filename="../cli/refusalwording.cpp" line="71"/>
         <source>--preset とはいっしょに使えません（プリセットの問題は決まっています）</source>
         <translation>does not go with --preset, which fixes its problems</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="39"/>
+        <location filename="../cli/refusalwording.cpp" line="73"/>
         <source>add、subtract、missing-addend にだけ使えます</source>
         <translation>only applies to add, subtract and missing-addend</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="42"/>
+        <location filename="../cli/refusalwording.cpp" line="76"/>
         <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
         <translation>no problem of these ranges has the carrying asked for</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="43"/>
+        <location filename="../cli/refusalwording.cpp" line="77"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="45"/>
+        <location filename="../cli/refusalwording.cpp" line="78"/>
+        <source>この範囲どうしに合う問題がありません</source>
+        <translation>no problem fits these ranges together</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="80"/>
         <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
         <translation>no divisor of %1 or more: a division cannot divide by less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="50"/>
+        <location filename="../cli/refusalwording.cpp" line="85"/>
         <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
         <translation>unknown name &apos;%1&apos; (see %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="53"/>
-        <source>&apos;%1&apos; は使えない値です</source>
-        <translation>unknown value &apos;%1&apos;</translation>
+        <location filename="../cli/refusalwording.cpp" line="88"/>
+        <source>&apos;%1&apos; は使えない値です（使えるのは %2）</source>
+        <translation>unknown value &apos;%1&apos; (one of %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="55"/>
+        <location filename="../cli/refusalwording.cpp" line="98"/>
+        <source>この大きさでは、この用紙に問題が1つも入りません</source>
+        <translation>not one problem fits the paper at this size</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="99"/>
+        <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
+        <translation>not one problem fits the paper at this size (%1 would)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="102"/>
+        <source>この用紙とこの大きさでは %1 までです</source>
+        <translation>at most %1 fit the paper at this size</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="104"/>
+        <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
+        <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="108"/>
+        <source>この書体がありません</source>
+        <translation>the typeface is not installed</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="110"/>
+        <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
+        <translation>the code was made by another version of the program (%1), which this version does not read</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="90"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="57"/>
+        <location filename="../cli/refusalwording.cpp" line="92"/>
         <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
         <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="59"/>
+        <location filename="../cli/refusalwording.cpp" line="94"/>
         <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="62"/>
-        <source>用紙に入りきりません（問題が 2 mm より小さくなります）</source>
-        <translation>too many for the paper: the problems would print smaller than 2 mm</translation>
-    </message>
-    <message>
-        <location filename="../cli/refusalwording.cpp" line="64"/>
+        <location filename="../cli/refusalwording.cpp" line="114"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -418,243 +513,333 @@ Exit status:
 <context>
     <name>JobForm</name>
     <message>
-        <location filename="../gui/jobform.cpp" line="29"/>
+        <location filename="../gui/jobform.cpp" line="32"/>
         <source>たし算</source>
         <translation>Addition</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="30"/>
+        <location filename="../gui/jobform.cpp" line="33"/>
         <source>ひき算</source>
         <translation>Subtraction</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="31"/>
+        <location filename="../gui/jobform.cpp" line="34"/>
         <source>かけ算</source>
         <translation>Multiplication</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="32"/>
+        <location filename="../gui/jobform.cpp" line="35"/>
         <source>かけ算（□をもとめる）</source>
         <translation>Multiplication, missing factor</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="33"/>
+        <location filename="../gui/jobform.cpp" line="36"/>
         <source>たし算（□をもとめる）</source>
         <translation>Addition, missing addend</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="34"/>
+        <location filename="../gui/jobform.cpp" line="37"/>
         <source>わり算（あまりなし）</source>
         <translation>Division, exact</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="35"/>
+        <location filename="../gui/jobform.cpp" line="38"/>
         <source>わり算（あまりあり）</source>
         <translation>Division with remainder</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="60"/>
-        <location filename="../gui/jobform.cpp" line="61"/>
+        <location filename="../gui/jobform.cpp" line="44"/>
+        <source>大（1年生）</source>
+        <translation>Large (first grade)</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="45"/>
+        <source>中</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="46"/>
+        <source>小（上の学年）</source>
+        <translation>Small (older children)</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="50"/>
+        <source>クレー（教科書体）</source>
+        <translation>Klee One (textbook hand)</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="51"/>
+        <source>BIZ UDゴシック</source>
+        <translation>BIZ UDGothic</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="52"/>
+        <source>IPAゴシック</source>
+        <translation>IPA Gothic</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="56"/>
+        <source>5あまり1</source>
+        <translation>In words: 5 r. 1</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="57"/>
+        <source>5 … 1</source>
+        <translation>With dots: 5 … 1</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="82"/>
+        <location filename="../gui/jobform.cpp" line="83"/>
         <source>指定する</source>
         <translation>Set</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="63"/>
+        <location filename="../gui/jobform.cpp" line="85"/>
         <source>名前</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="64"/>
+        <location filename="../gui/jobform.cpp" line="86"/>
         <source>年・組・番</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="65"/>
+        <location filename="../gui/jobform.cpp" line="87"/>
         <source>日付</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="65"/>
+        <location filename="../gui/jobform.cpp" line="87"/>
         <source>点数</source>
         <translation>Score</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="66"/>
+        <location filename="../gui/jobform.cpp" line="88"/>
         <source>問題の番号</source>
         <translation>Numbers</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="66"/>
+        <location filename="../gui/jobform.cpp" line="88"/>
         <source>つける</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="68"/>
+        <location filename="../gui/jobform.cpp" line="90"/>
+        <source>ひらがなの見出し(&amp;J)</source>
+        <translation>Kana head&amp;ings</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="91"/>
+        <source>横向き(&amp;O)</source>
+        <translation>Land&amp;scape</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="93"/>
         <source>新しく(&amp;W)</source>
         <translation>&amp;Generate</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="69"/>
+        <location filename="../gui/jobform.cpp" line="94"/>
         <source>次も使う(&amp;X)</source>
         <translation>Keep ne&amp;xt time</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="70"/>
+        <location filename="../gui/jobform.cpp" line="95"/>
         <source>種類と範囲を選ぶ</source>
         <translation>Choose kinds and ranges</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="73"/>
+        <location filename="../gui/jobform.cpp" line="98"/>
         <source>プリント(&amp;P):</source>
         <translation>&amp;Worksheet:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="85"/>
+        <location filename="../gui/jobform.cpp" line="110"/>
         <source>種類(&amp;K):</source>
         <translation>&amp;Kinds:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="86"/>
+        <location filename="../gui/jobform.cpp" line="116"/>
+        <source>大きさ(&amp;Z):</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="121"/>
+        <source>書体(&amp;Y):</source>
+        <translation>T&amp;ypeface:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="122"/>
         <source>1つめの数(&amp;1):</source>
         <translation>First number (&amp;1):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="87"/>
+        <location filename="../gui/jobform.cpp" line="123"/>
         <source>2つめの数(&amp;2):</source>
         <translation>Second number (&amp;2):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="88"/>
+        <location filename="../gui/jobform.cpp" line="124"/>
         <source>答えの数(&amp;3):</source>
         <translation>Result (&amp;3):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="90"/>
+        <location filename="../gui/jobform.cpp" line="126"/>
         <source>どちらでも</source>
         <translation>Either</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="91"/>
+        <location filename="../gui/jobform.cpp" line="127"/>
         <source>なし</source>
         <translation>Without</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="92"/>
+        <location filename="../gui/jobform.cpp" line="128"/>
         <source>あり</source>
         <translation>With</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="93"/>
+        <location filename="../gui/jobform.cpp" line="129"/>
         <source>くり上がり・くり下がり(&amp;C):</source>
         <translation>&amp;Carrying, borrowing:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="96"/>
+        <location filename="../gui/jobform.cpp" line="132"/>
+        <source>あまりの書き方(&amp;U):</source>
+        <translation>Remainders sh&amp;own as:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="135"/>
         <source>1ページ分</source>
         <translation>One page</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="97"/>
+        <location filename="../gui/jobform.cpp" line="136"/>
         <source>問題の数(&amp;N):</source>
         <translation>&amp;Number of problems:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="99"/>
+        <location filename="../gui/jobform.cpp" line="138"/>
         <source>つけない</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="100"/>
-        <source>1まいごとに</source>
+        <location filename="../gui/jobform.cpp" line="139"/>
+        <source>1枚ごとに</source>
         <translation>After each sheet</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="101"/>
+        <location filename="../gui/jobform.cpp" line="352"/>
+        <source>この用紙には、この大きさの問題が1つも入りません</source>
+        <translation>Not one problem fits this paper at this size.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="353"/>
+        <source>この用紙には、この大きさの問題が1つも入りません（入るのは %1）</source>
+        <translation>Not one problem fits this paper at this size (%1 would).</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="354"/>
+        <source>、</source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="357"/>
+        <source>この用紙とこの大きさでは%1までです</source>
+        <translation>At most %1 fit this paper at this size.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="360"/>
+        <source>再印刷コードが読めません</source>
+        <translation>The reprint code does not read.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="362"/>
+        <source>この書体がありません。パッケージ %1 を入れてください</source>
+        <translation>This typeface is not installed: install the package %1.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="140"/>
         <source>最後にまとめて</source>
         <translation>All at the end</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="103"/>
+        <location filename="../gui/jobform.cpp" line="142"/>
         <source>答えのプリント(&amp;A):</source>
         <translation>&amp;Answer sheets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="107"/>
+        <location filename="../gui/jobform.cpp" line="146"/>
         <source>らん(&amp;F):</source>
         <translation>&amp;Fields:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="109"/>
+        <location filename="../gui/jobform.cpp" line="148"/>
         <source>空なら種類の名前</source>
         <translation>Empty: the kinds&apos; names</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="111"/>
+        <location filename="../gui/jobform.cpp" line="150"/>
         <source>タイトル(&amp;T):</source>
         <translation>&amp;Title:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="115"/>
+        <location filename="../gui/jobform.cpp" line="154"/>
         <source>用紙(&amp;S):</source>
         <translation>Pa&amp;per:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="118"/>
+        <location filename="../gui/jobform.cpp" line="157"/>
         <source>枚数(&amp;H):</source>
         <translation>S&amp;heets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="121"/>
+        <location filename="../gui/jobform.cpp" line="160"/>
         <source>シード(&amp;D):</source>
         <translation>Seed (&amp;D):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="284"/>
+        <location filename="../gui/jobform.cpp" line="330"/>
         <source>%1から%2までにしてください</source>
         <translation>Must be between %1 and %2.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="286"/>
+        <location filename="../gui/jobform.cpp" line="332"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="288"/>
+        <location filename="../gui/jobform.cpp" line="334"/>
         <source>プリセットでは変えられません</source>
         <translation>A preset fixes this.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="290"/>
+        <location filename="../gui/jobform.cpp" line="336"/>
         <source>たし算とひき算にだけ使えます</source>
         <translation>Applies to addition and subtraction only.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="292"/>
+        <location filename="../gui/jobform.cpp" line="338"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="294"/>
+        <location filename="../gui/jobform.cpp" line="340"/>
         <source>わる数に%1以上の数が入るようにしてください</source>
         <translation>Let the divisors reach %1 or more.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="298"/>
+        <location filename="../gui/jobform.cpp" line="344"/>
         <source>整数を入れてください</source>
         <translation>Enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="300"/>
+        <location filename="../gui/jobform.cpp" line="346"/>
         <source>種類を1つ以上選んでください</source>
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="302"/>
-        <source>この用紙には入りきりません</source>
-        <translation>Too many for this paper.</translation>
-    </message>
-    <message>
-        <location filename="../gui/jobform.cpp" line="304"/>
+        <location filename="../gui/jobform.cpp" line="365"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>
@@ -675,183 +860,183 @@ Exit status:
 <context>
     <name>SpoolReport</name>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="34"/>
+        <location filename="../output/spoolwording.cpp" line="34"/>
         <source>%1枚すべて</source>
         <translation>all %1 sheets</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="39"/>
+        <location filename="../output/spoolwording.cpp" line="39"/>
         <source>%1枚目のこたえ</source>
         <translation>answers to sheet %1</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="40"/>
+        <location filename="../output/spoolwording.cpp" line="40"/>
         <source>%1枚目</source>
         <translation>sheet %1</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="46"/>
+        <location filename="../output/spoolwording.cpp" line="46"/>
         <source>待ち</source>
         <translation>pending</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="48"/>
+        <location filename="../output/spoolwording.cpp" line="48"/>
         <source>保留</source>
         <translation>held</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="50"/>
-        <location filename="../printing/spoolwording.cpp" line="160"/>
+        <location filename="../output/spoolwording.cpp" line="50"/>
+        <location filename="../output/spoolwording.cpp" line="168"/>
         <source>印刷中</source>
         <translation>printing</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="52"/>
+        <location filename="../output/spoolwording.cpp" line="52"/>
         <source>停止</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="54"/>
+        <location filename="../output/spoolwording.cpp" line="54"/>
         <source>取り消し</source>
         <translation>cancelled</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="56"/>
+        <location filename="../output/spoolwording.cpp" line="56"/>
         <source>中止</source>
         <translation>aborted</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="58"/>
+        <location filename="../output/spoolwording.cpp" line="58"/>
         <source>完了</source>
         <translation>completed</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="67"/>
+        <location filename="../output/spoolwording.cpp" line="67"/>
         <source>印刷の仕組み（CUPS、%1）につながりません。CUPS が動いているか確かめてください</source>
         <translation>cannot reach the printing system (CUPS at %1): is CUPS running?</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="69"/>
+        <location filename="../output/spoolwording.cpp" line="70"/>
         <source>CUPS が %1 秒のうちに答えませんでした</source>
         <translation>CUPS did not answer within %1 s</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="71"/>
+        <location filename="../output/spoolwording.cpp" line="72"/>
         <source>プリンター %1 はありません</source>
         <translation>there is no printer %1</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="73"/>
+        <location filename="../output/spoolwording.cpp" line="74"/>
         <source>いつものプリンターが決まっていません。プリンターを選んでください</source>
         <translation>no default printer is set: choose a printer</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="75"/>
+        <location filename="../output/spoolwording.cpp" line="76"/>
         <source>CUPS がこのジョブを知りません: %1</source>
         <translation>CUPS no longer knows this job: %1</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="77"/>
+        <location filename="../output/spoolwording.cpp" line="79"/>
         <source>プリンター %1 は今ジョブを受けつけていません</source>
         <translation>the printer %1 is not accepting jobs</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="78"/>
+        <location filename="../output/spoolwording.cpp" line="80"/>
         <source>プリンター %1 は今ジョブを受けつけていません: “%2”</source>
         <translation>the printer %1 is not accepting jobs: “%2”</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="81"/>
+        <location filename="../output/spoolwording.cpp" line="82"/>
         <source>印刷するPDFを作れませんでした</source>
         <translation>the PDF to print could not be made</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="85"/>
+        <location filename="../output/spoolwording.cpp" line="86"/>
         <source>CUPS がことわりました: %1</source>
         <translation>CUPS refused: %1</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="90"/>
+        <location filename="../output/spoolwording.cpp" line="91"/>
         <source>プリンター %1 は止まっています（%2）。ジョブはキューに入り、再開されるまで待ちます</source>
         <translation>the printer %1 is paused (%2): the jobs wait in its queue until it is resumed</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="99"/>
+        <location filename="../output/spoolwording.cpp" line="100"/>
         <source>%1: 印刷しました（ジョブ %2）</source>
         <translation>%1: printed (job %2)</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="101"/>
+        <location filename="../output/spoolwording.cpp" line="102"/>
         <source>%1: キューに入っていて、まだ印刷されていません（ジョブ %2、%3）</source>
         <translation>%1: queued, not yet printed (job %2, %3)</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="104"/>
+        <location filename="../output/spoolwording.cpp" line="105"/>
         <source>%1: ジョブ %2 としてキューに渡しました。印刷されたかは見届けていません</source>
         <translation>%1: handed to the queue as job %2, not followed until printed</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="107"/>
+        <location filename="../output/spoolwording.cpp" line="108"/>
         <source>%1: 印刷できませんでした（ジョブ %2、%3）</source>
         <translation>%1: not printed (job %2, %3)</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="110"/>
+        <location filename="../output/spoolwording.cpp" line="111"/>
         <source>%1: プリンター %2 がなくなり、印刷されませんでした（ジョブ %3、%4）</source>
         <translation>%1: not printed, the printer %2 was removed (job %3, %4)</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="113"/>
+        <location filename="../output/spoolwording.cpp" line="114"/>
         <source>%1: 送れませんでした。%2</source>
         <translation>%1: not sent: %2</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="114"/>
+        <location filename="../output/spoolwording.cpp" line="115"/>
         <source>%1: 送りませんでした</source>
         <translation>%1: not sent</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="134"/>
+        <location filename="../output/spoolwording.cpp" line="146"/>
         <source>やめました。%1 件のジョブはキュー %2 に渡してあり、そこに残ります</source>
         <translation>Stopped. %1 jobs were handed to the queue %2 and stay there.</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="138"/>
+        <location filename="../output/spoolwording.cpp" line="150"/>
         <source>%1 件のジョブのうち %2 件を印刷できませんでした</source>
         <translation>%2 of %1 jobs could not be printed</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="140"/>
+        <location filename="../output/spoolwording.cpp" line="152"/>
         <source>%1 件のジョブのうち %2 件はまだ印刷されていません（キュー %3）</source>
         <translation>%2 of %1 jobs are not printed yet (queue %3)</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="149"/>
+        <location filename="../output/spoolwording.cpp" line="157"/>
         <source>%1 件のジョブをキュー %2 に渡しました</source>
         <translation>handed %1 jobs to the queue %2</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="150"/>
+        <location filename="../output/spoolwording.cpp" line="158"/>
         <source>%1 件のジョブをすべて印刷しました（キュー %2）</source>
         <translation>printed all %1 jobs (queue %2)</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="157"/>
+        <location filename="../output/spoolwording.cpp" line="165"/>
         <source>待機中</source>
         <translation>idle</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="163"/>
+        <location filename="../output/spoolwording.cpp" line="171"/>
         <source>停止中</source>
         <translation>paused</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="167"/>
+        <location filename="../output/spoolwording.cpp" line="175"/>
         <source>、ジョブを受けつけていません</source>
         <translation>, not accepting jobs</translation>
     </message>
     <message>
-        <location filename="../printing/spoolwording.cpp" line="170"/>
+        <location filename="../output/spoolwording.cpp" line="178"/>
         <source>（いつもの）</source>
         <translation> (default)</translation>
     </message>
@@ -859,144 +1044,144 @@ Exit status:
 <context>
     <name>WorksheetWindow</name>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="41"/>
+        <location filename="../gui/worksheetwindow.cpp" line="42"/>
         <source>PDFで保存</source>
         <translation>Save as PDF</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="43"/>
+        <location filename="../gui/worksheetwindow.cpp" line="44"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="47"/>
-        <location filename="../gui/worksheetwindow.cpp" line="51"/>
-        <location filename="../gui/worksheetwindow.cpp" line="81"/>
+        <location filename="../gui/worksheetwindow.cpp" line="48"/>
+        <location filename="../gui/worksheetwindow.cpp" line="52"/>
+        <location filename="../gui/worksheetwindow.cpp" line="82"/>
         <source>さんすうプリント</source>
         <translation>Arithmetic Worksheets</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="79"/>
+        <location filename="../gui/worksheetwindow.cpp" line="80"/>
         <source>印刷(&amp;R)…</source>
         <translation>P&amp;rint…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="80"/>
+        <location filename="../gui/worksheetwindow.cpp" line="81"/>
         <source>PDFで保存(&amp;V)…</source>
         <translation>Sa&amp;ve as PDF…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="85"/>
+        <location filename="../gui/worksheetwindow.cpp" line="86"/>
         <source>プリントの見本</source>
         <translation>Worksheet preview</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="75"/>
+        <location filename="../gui/worksheetwindow.cpp" line="76"/>
         <source>名前をつけて保存(&amp;M)…</source>
         <translation>Keep under a na&amp;me…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="76"/>
+        <location filename="../gui/worksheetwindow.cpp" line="77"/>
         <source>名前を変える(&amp;E)…</source>
         <translation>R&amp;ename…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="77"/>
+        <location filename="../gui/worksheetwindow.cpp" line="78"/>
         <source>消す(&amp;L)</source>
         <translation>Remove (&amp;L)</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="113"/>
+        <location filename="../gui/worksheetwindow.cpp" line="114"/>
         <source>前のページ</source>
         <translation>Previous page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="114"/>
+        <location filename="../gui/worksheetwindow.cpp" line="115"/>
         <source>次のページ</source>
         <translation>Next page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="115"/>
+        <location filename="../gui/worksheetwindow.cpp" line="116"/>
         <source>拡大</source>
         <translation>Zoom in</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="116"/>
+        <location filename="../gui/worksheetwindow.cpp" line="117"/>
         <source>縮小</source>
         <translation>Zoom out</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="117"/>
+        <location filename="../gui/worksheetwindow.cpp" line="118"/>
         <source>全体</source>
         <translation>Fit</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="117"/>
+        <location filename="../gui/worksheetwindow.cpp" line="118"/>
         <source>ページ全体を表示</source>
         <translation>Show the whole page</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="146"/>
+        <location filename="../gui/worksheetwindow.cpp" line="147"/>
         <source>名前をつけて保存</source>
         <translation>Keep under a name</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="146"/>
+        <location filename="../gui/worksheetwindow.cpp" line="147"/>
         <source>名前:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="154"/>
+        <location filename="../gui/worksheetwindow.cpp" line="155"/>
         <source>名前を変える</source>
         <translation>Rename</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="154"/>
+        <location filename="../gui/worksheetwindow.cpp" line="155"/>
         <source>新しい名前:</source>
         <translation>New name:</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="188"/>
+        <location filename="../gui/worksheetwindow.cpp" line="196"/>
         <source>このままではプリントを作れません。
 %1</source>
         <translation>These settings cannot make a worksheet.
 %1</translation>
     </message>
     <message>
-        <location filename="../gui/spoolprogress.cpp" line="27"/>
+        <location filename="../gui/spoolprogress.cpp" line="32"/>
         <source>プリンターが印刷するのを待っています…（%1 件のうち %2 件が終わりました）</source>
         <translation>Waiting for the printer… (%2 of %1 jobs done)</translation>
     </message>
     <message>
-        <location filename="../gui/spoolprogress.cpp" line="30"/>
+        <location filename="../gui/spoolprogress.cpp" line="35"/>
         <source>ジョブを送っています…（%1 件のうち %2 件）</source>
         <translation>Sending the jobs… (%2 of %1)</translation>
     </message>
     <message>
-        <location filename="../gui/spoolprogress.cpp" line="40"/>
-        <location filename="../gui/worksheetwindow.cpp" line="231"/>
+        <location filename="../gui/spoolprogress.cpp" line="46"/>
+        <location filename="../gui/worksheetwindow.cpp" line="239"/>
         <source>やめる</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="253"/>
+        <location filename="../gui/worksheetwindow.cpp" line="261"/>
         <source>PDFを作っています…</source>
         <translation>Making the PDF…</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="256"/>
+        <location filename="../gui/worksheetwindow.cpp" line="264"/>
         <source>%1 に保存できませんでした。
 %2</source>
         <translation>Could not save %1.
 %2</translation>
     </message>
     <message>
-        <location filename="../gui/worksheetwindow.cpp" line="263"/>
+        <location filename="../gui/worksheetwindow.cpp" line="271"/>
         <source>プリンターがありません。PDFで保存してください。</source>
         <translation>There is no printer. Save as PDF instead.</translation>
     </message>
     <message>
-        <location filename="../gui/spoolprogress.cpp" line="40"/>
+        <location filename="../gui/spoolprogress.cpp" line="45"/>
         <source>印刷しています…</source>
         <translation>Printing…</translation>
     </message>

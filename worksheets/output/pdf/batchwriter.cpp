@@ -23,7 +23,7 @@ BatchWrite render(const ResolvedJob &job, QIODevice &device,
                   const std::function<bool(int64_t, int64_t)> &progress) {
   BatchWrite result;
   PdfBook book(device, job.sheet.page, titleOf(job));
-  const BatchOutcome outcome = printBatch(job, book.canvas(), book.area(), progress);
+  const BatchOutcome outcome = printBatch(job, book.canvas(), progress);
   const bool finished = book.finish();
   if (outcome == BatchOutcome::Cancelled) {
     result.outcome = BatchWrite::Outcome::Cancelled;
@@ -72,8 +72,7 @@ std::optional<QByteArray> partsPdf(const ResolvedJob &job, const std::vector<Bat
   buffer.open(QIODevice::WriteOnly);
   {
     PdfBook book(buffer, job.sheet.page, titleOf(job));
-    if (printParts(job, parts, book.canvas(), book.area()) != BatchOutcome::Printed ||
-        !book.finish())
+    if (printParts(job, parts, book.canvas()) != BatchOutcome::Printed || !book.finish())
       return std::nullopt;
   }
   return bytes;

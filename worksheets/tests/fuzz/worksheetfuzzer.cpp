@@ -5,7 +5,10 @@
 
 #include "batch.h"
 #include "jobvalidation.h"
+#include "numbertext.h"
 #include "recordingcanvas.h"
+#include "reprintcode.h"
+#include "sheetstyles.h"
 #include "worksheetpresets.h"
 
 #include <algorithm>
@@ -98,7 +101,7 @@ WorksheetJob jobFrom(Bytes &in) {
   for (int kinds = (choice >> 3) % 4; kinds > 0; --kinds)
     job.kinds.push_back(static_cast<SheetKind>(in.byte() % 7));
   job.page.paper = static_cast<Paper>((choice >> 5) % kPapers.size());
-  const auto given = static_cast<uint32_t>(in.bits(2));
+  const auto given = static_cast<uint32_t>(in.bits(3));
   const auto has = [&](int bit) { return (given >> bit & 1) != 0; };
   const auto range = [&] { return NumberRange{number(in), number(in)}; };
   job.min = has(0) ? std::optional(number(in)) : std::nullopt;
@@ -118,6 +121,16 @@ WorksheetJob jobFrom(Bytes &in) {
   job.seed = number(in);
   if (choice & 0x80)
     job.title = in.text(in.byte() % 128);
+  const uint8_t look = in.byte();
+  job.page.landscape = (look & 1) != 0;
+  if (look & 2)
+    job.size = static_cast<SheetSize>((look >> 2) % kSheetSizes.size());
+  if (look & 16)
+    job.typeface = static_cast<Typeface>((look >> 5) % kTypefaces.size());
+  if (look & 128)
+    job.remainder = RemainderStyle::Dots;
+  if (has(16))
+    job.kana = has(17);
   return job;
 }
 
@@ -127,6 +140,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Bytes in(data, size);
   const WorksheetJob job = jobFrom(in);
   checkParsing(in.text(size), job.seed, job.sheets);
+
+  // A sheet's reprint code names its job again.
+  const std::string code = reprintCode(job, uint32_t(job.seed), {1, 1});
+  const auto again = jobFromReprintCode(code);
+  require(std::holds_alternative<WorksheetJob>(again), "a reprint code did not read back");
 
   const JobCheck check = validateJob(job);
   if (const auto *refusal = std::get_if<Refusal>(&check)) {
@@ -146,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const PrintableArea page = printableArea(sheet.page);
   const auto parts = static_cast<int64_t>(batchParts(resolved).size());
   int64_t heard = 0;
-  const BatchOutcome outcome = printBatch(resolved, canvas, page, [&](int64_t done, int64_t all) {
+  const BatchOutcome outcome = printBatch(resolved, canvas, [&](int64_t done, int64_t all) {
     require(done == ++heard && all == parts, "progress skipped a part");
     return true;
   });

@@ -1,0 +1,177 @@
+#include "inlineformat.h"
+
+#include "facemetrics.h"
+#include "sheetkinds.h"
+#include "sheetstyles.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr double kWritingScale = 1.5;   // a child's digit against the printed one
+constexpr double kBoxEms = 1.5;         // the answer box's height
+constexpr double kSignPaddingEms = 0.1; // either side of a sign
+constexpr double kSeparatorScale = 0.6; // 「あまり」 against the digits
+
+int32_t digits(int64_t value) {
+  int32_t count = 1;
+  for (; value >= 10; value /= 10)
+    ++count;
+  return count;
+}
+
+// The widest number each place can hold, over the sheet's kinds.
+struct Widths {
+  int32_t first = 1;
+  int32_t second = 1;
+  int32_t result = 1;
+  int32_t remainder = 0; // none unless some kind has remainders
+};
+
+Widths widthsOf(const std::vector<KindPlan> &kinds) {
+  Widths widths;
+  for (const KindPlan &plan : kinds) {
+    const NumberRange &f = plan.first;
+    const NumberRange &s = plan.second;
+    int64_t result = plan.result.high;
+    switch (plan.kind) {
+    case SheetKind::Add:
+    case SheetKind::MissingAddend:
+      result = std::min(result, f.high + s.high);
+      break;
+    case SheetKind::Subtract:
+      result = std::min(result, std::max<int64_t>(f.high - s.low, 0));
+      break;
+    case SheetKind::Multiply:
+    case SheetKind::MissingFactor:
+      result = std::min(result, f.high * s.high);
+      break;
+    case SheetKind::DivideRemainder:
+      widths.remainder = std::max(widths.remainder, digits(std::max<int64_t>(s.high - 1, 0)));
+      [[fallthrough]];
+    case SheetKind::Divide:
+      result = std::min(result, f.high / std::max<int64_t>(s.low, 1));
+      break;
+    }
+    widths.first = std::max(widths.first, digits(f.high));
+    widths.second = std::max(widths.second, digits(s.high));
+    widths.result = std::max(widths.result, digits(result));
+  }
+  return widths;
+}
+
+// A stretch of the item's line, from its left edge.
+struct Place {
+  double left = 0;
+  double width = 0;
+  double inset = 0;   // a number's right edge stands this far inside
+  bool blank = false; // a box the child may write in
+  [[nodiscard]] double right() const { return left + width; }
+  [[nodiscard]] double centre() const { return left + width / 2; }
+};
+
+class InlineLayout final : public ItemLayout {
+public:
+  InlineLayout(const SheetPlan &plan, const SheetLook &look)
+      : item_(look.item), separatorStyle_(look.item), rule_(look.ruleMm),
+        separator_(remainderInfo(plan.remainder).separator) {
+    const Widths widths = widthsOf(plan.kinds);
+    bool missing = false;
+    bool results = false;
+    for (const KindPlan &kind : plan.kinds) {
+      missing |= kindInfo(kind.kind).missingNumber;
+      results |= !kindInfo(kind.kind).missingNumber;
+    }
+    const double em = emMm(item_);
+    const double digit = textWidthMm(item_, "0");
+    const double pad = kSignPaddingEms * em;
+    if (plan.remainder == RemainderStyle::Words)
+      separatorStyle_.points = std::max(1, int32_t(item_.points * kSeparatorScale));
+
+    double x = 0;
+    const auto number = [&](int32_t count, bool blank) {
+      const double printed = count * digit;
+      const double box = blank ? (count + 1) * kWritingScale * digit : 0;
+      const Place place{x, std::max(printed, box), blank ? (box - printed) / 2 : 0, blank};
+      x += place.width;
+      return place;
+    };
+    const auto sign = [&](double width) {
+      const Place place{x, width + 2 * pad, 0, false};
+      x += place.width;
+      return place;
+    };
+    double signWidth = 0;
+    for (const KindPlan &kind : plan.kinds)
+      signWidth = std::max(signWidth, textWidthMm(item_, kindInfo(kind.kind).sign));
+    first_ = number(widths.first, missing);
+    sign_ = sign(signWidth);
+    second_ = number(widths.second, missing);
+    equals_ = sign(textWidthMm(item_, "＝"));
+    result_ = number(widths.result, results);
+    if (widths.remainder > 0) {
+      separatorPlace_ = sign(textWidthMm(separatorStyle_, separator_));
+      remainder_ = number(widths.remainder, true);
+    }
+
+    // The box is centred on the line and the digits on the box; the line is
+    // high enough for the font's own cell around the digits.
+    const FaceMetrics &face = faceMetrics(item_.family);
+    const double figure = figureHeightMm(item_);
+    const double above = ascentMm(item_) - figure / 2;
+    const double below = double(face.descent) / kEmUnits * em + figure / 2;
+    boxHeight_ = kBoxEms * em;
+    box_.heightMm = std::max(boxHeight_, 2 * std::max(above, below));
+    box_.widthMm = x;
+    box_.baselineMm = box_.heightMm / 2 + figure / 2;
+  }
+
+  [[nodiscard]] ItemBox box() const override { return box_; }
+
+  void draw(PageDrawer &drawer, const SheetItem &item, double left, double top,
+            bool answers) const override {
+    const double baseline = top + box_.baselineMm;
+    const double boxTop = top + (box_.heightMm - boxHeight_) / 2;
+    // A number the child writes has its box on both sheets, and on the answer
+    // sheet is written in red; a missing number's box is red there too.
+    const auto number = [&](const Place &place, int32_t value, bool asked, bool missing) {
+      if (asked)
+        drawer.box({left + place.left, boxTop, place.width, boxHeight_}, rule_,
+                   answers && missing ? kAnswerInk : kBlackInk);
+      if (asked && !answers)
+        return;
+      TextStyle style = item_;
+      if (asked)
+        style.ink = kAnswerInk;
+      drawer.endingAt(left + place.right() - place.inset, baseline, style, std::to_string(value));
+    };
+    const auto sign = [&](const Place &place, std::string_view text, const TextStyle &style) {
+      drawer.centredOn(left + place.centre(), baseline, style, text);
+    };
+    number(first_, item.first, item.blank == Blank::First, true);
+    sign(sign_, kindInfo(item.kind).sign, item_);
+    number(second_, item.second, item.blank == Blank::Second, true);
+    sign(equals_, "＝", item_);
+    number(result_, item.result, item.blank == Blank::Result, false);
+    if (item.kind == SheetKind::DivideRemainder) {
+      sign(separatorPlace_, separator_, separatorStyle_);
+      number(remainder_, item.remainder, true, false);
+    }
+  }
+
+private:
+  TextStyle item_;
+  TextStyle separatorStyle_;
+  double rule_;
+  std::string_view separator_;
+  Place first_, sign_, second_, equals_, result_, separatorPlace_, remainder_;
+  double boxHeight_ = 0;
+  ItemBox box_;
+};
+
+} // namespace
+
+std::unique_ptr<ItemLayout> inlineLayout(const SheetPlan &plan, const SheetLook &look) {
+  return std::make_unique<InlineLayout>(plan, look);
+}

@@ -1,0 +1,29 @@
+#include "itemformat.h"
+
+#include "enumtable.h"
+#include "inlineformat.h"
+#include "sheetstyles.h"
+
+#include <array>
+
+namespace {
+
+using Maker = std::unique_ptr<ItemLayout> (*)(const SheetPlan &, const SheetLook &);
+
+struct FormatPainter {
+  SheetFormat format;
+  Maker make;
+};
+
+// Each row of kSheetFormats with what lays it out.
+constexpr std::array<FormatPainter, 1> kPainters{{
+    {SheetFormat::Inline, &inlineLayout},
+}};
+static_assert(kPainters.size() == kSheetFormats.size());
+static_assert(inEnumOrder(kPainters, [](FormatPainter p) { return p.format; }));
+
+} // namespace
+
+std::unique_ptr<ItemLayout> itemLayout(const SheetPlan &plan, const SheetLook &look) {
+  return kPainters[std::size_t(plan.format)].make(plan, look);
+}

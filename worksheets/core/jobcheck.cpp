@@ -1,0 +1,236 @@
+#include "jobcheck.h"
+
+#include "factspace.h"
+#include "sheetkinds.h"
+#include "sheetstyles.h"
+#include "worksheetpresets.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Failed {
+  Refusal refusal;
+};
+
+void need(bool holds, JobField field, RefusalReason reason, int64_t low = 0, int64_t high = 0) {
+  if (!holds)
+    throw Failed{{field, reason, low, high}};
+}
+
+int32_t within(std::optional<int64_t> value, int64_t fallback, Limits limits, JobField field) {
+  const int64_t v = value.value_or(fallback);
+  need(v >= limits.low && v <= limits.high, field, RefusalReason::OutOfRange, limits.low,
+       limits.high);
+  return static_cast<int32_t>(v);
+}
+
+void checkRange(NumberRange range, JobField field) {
+  const auto inLimits = [](int64_t v) {
+    return v >= kOperandLimits.low && v <= kOperandLimits.high;
+  };
+  need(inLimits(range.low) && inLimits(range.high), field, RefusalReason::OutOfRange,
+       kOperandLimits.low, kOperandLimits.high);
+  need(range.low <= range.high, field, RefusalReason::LowAboveHigh);
+}
+
+// Characters of UTF-8 text, and whether it holds control characters.
+int64_t characters(std::string_view text, bool &control) {
+  int64_t count = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f)
+      control = true;
+    if ((byte & 0xC0) != 0x80)
+      ++count;
+  }
+  return count;
+}
+
+// No problem fits: blamed on the result range when one was given, else on
+// the operand ranges given together, else on the kind itself.
+Refusal noProblems(const WorksheetJob &job) {
+  Refusal refusal{JobField::Kind, RefusalReason::NoProblems};
+  if (job.result) {
+    refusal.field = JobField::Result;
+    return refusal;
+  }
+  std::vector<JobField> given;
+  for (const auto &[field, set] : {std::pair{JobField::First, job.first.has_value()},
+                                   {JobField::Second, job.second.has_value()},
+                                   {JobField::Min, job.min.has_value()},
+                                   {JobField::Max, job.max.has_value()}})
+    if (set)
+      given.push_back(field);
+  if (!given.empty()) {
+    refusal.field = given.front();
+    refusal.with.assign(given.begin() + 1, given.end());
+  }
+  return refusal;
+}
+
+std::vector<KindPlan> kindPlans(const WorksheetJob &job) {
+  if (job.min)
+    need(*job.min >= kOperandLimits.low && *job.min <= kOperandLimits.high, JobField::Min,
+         RefusalReason::OutOfRange, kOperandLimits.low, kOperandLimits.high);
+  if (job.max)
+    need(*job.max >= kOperandLimits.low && *job.max <= kOperandLimits.high, JobField::Max,
+         RefusalReason::OutOfRange, kOperandLimits.low, kOperandLimits.high);
+  if (job.min && job.max)
+    need(*job.min <= *job.max, JobField::Min, RefusalReason::LowAboveHigh);
+  if (job.first)
+    checkRange(*job.first, JobField::First);
+  if (job.second)
+    checkRange(*job.second, JobField::Second);
+  if (job.result)
+    checkRange(*job.result, JobField::Result);
+
+  const bool operandsGiven = job.min || job.max || job.first || job.second;
+  std::vector<SheetKind> kinds;
+  for (const SheetKind kind : job.kinds)
+    if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
+      kinds.push_back(kind);
+  if (job.carry && *job.carry != Carry::Any)
+    need(
+        std::any_of(kinds.begin(), kinds.end(), [](SheetKind k) { return kindInfo(k).takesCarry; }),
+        JobField::Carry, RefusalReason::NotForKinds);
+
+  std::vector<KindPlan> plans;
+  for (const SheetKind kind : kinds) {
+    const SheetKindInfo &info = kindInfo(kind);
+    KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any};
+    for (NumberRange *range : {&plan.first, &plan.second}) {
+      if (job.min)
+        range->low = *job.min;
+      if (job.max)
+        range->high = *job.max;
+      // Only one end given: the default's other end gives way to it.
+      if (job.min && !job.max)
+        range->high = std::max(range->high, range->low);
+      if (job.max && !job.min)
+        range->low = std::min(range->low, range->high);
+    }
+    if (job.first)
+      plan.first = *job.first;
+    if (job.second)
+      plan.second = *job.second;
+    if (job.result)
+      plan.result = *job.result;
+    else if (info.result && !operandsGiven)
+      plan.result = *info.result;
+    if (info.takesCarry && job.carry)
+      plan.carry = *job.carry;
+    const int64_t smallestDivisor = kind == SheetKind::Divide ? 1 : 2;
+    if (kind == SheetKind::Divide || kind == SheetKind::DivideRemainder)
+      need(plan.second.high >= smallestDivisor, JobField::Second, RefusalReason::NoDivisor,
+           smallestDivisor, kOperandLimits.high);
+    const FactSpace space(plan);
+    if (space.empty()) {
+      if (job.carry && space.candidates() > 0)
+        need(false, JobField::Carry, RefusalReason::NoProblems);
+      throw Failed{noProblems(job)};
+    }
+    plans.push_back(plan);
+  }
+  return plans;
+}
+
+std::string kindsCaption(const std::vector<KindPlan> &kinds, bool kana) {
+  std::string caption;
+  for (const KindPlan &plan : kinds) {
+    if (!caption.empty())
+      caption += "・";
+    const SheetKindInfo &info = kindInfo(plan.kind);
+    caption += kana ? info.kanaCaption : info.caption;
+  }
+  return caption;
+}
+
+void refuseWithPreset(const WorksheetJob &job) {
+  const auto refuse = [](bool given, JobField field) {
+    need(!given, field, RefusalReason::NotWithPreset);
+  };
+  refuse(!job.kinds.empty(), JobField::Kind);
+  refuse(job.min.has_value(), JobField::Min);
+  refuse(job.max.has_value(), JobField::Max);
+  refuse(job.first.has_value(), JobField::First);
+  refuse(job.second.has_value(), JobField::Second);
+  refuse(job.result.has_value(), JobField::Result);
+  refuse(job.carry.has_value(), JobField::Carry);
+  refuse(job.rows.has_value(), JobField::Rows);
+  refuse(job.columns.has_value(), JobField::Columns);
+  refuse(job.count.has_value(), JobField::Count);
+  refuse(job.format.has_value(), JobField::Format);
+  refuse(job.size.has_value(), JobField::Size);
+  refuse(job.typeface.has_value(), JobField::Typeface);
+  refuse(job.remainder.has_value(), JobField::Remainder);
+}
+
+ResolvedJob resolve(const WorksheetJob &job) {
+  ResolvedJob resolved;
+  resolved.options = job;
+  resolved.options.reprint.reset();
+  resolved.options.sheets = 1;
+  SheetPlan &sheet = resolved.sheet;
+  resolved.sheets = within(job.sheets, 1, kSheetLimits, JobField::Sheets);
+  resolved.copies = within(job.copies, 1, kCopyLimits, JobField::Copies);
+  resolved.seed = static_cast<uint32_t>(within(job.seed, 0, kSeedLimits, JobField::Seed));
+  resolved.answersAtEnd = job.answersAtEnd;
+  resolved.answers = job.answers || job.answersAtEnd;
+  resolved.sheetsInBatch = resolved.sheets;
+  if (job.reprint) {
+    need(resolved.sheets == 1, JobField::Sheets, RefusalReason::OutOfRange, 1, 1);
+    resolved.sheetsInBatch = within(job.reprint->of, 1, kSheetLimits, JobField::Reprint);
+    resolved.firstSheet =
+        within(job.reprint->sheet, 1, {1, resolved.sheetsInBatch}, JobField::Reprint);
+  }
+  sheet.fields = job.fields;
+  sheet.page = job.page;
+  sheet.format = job.format.value_or(SheetFormat::Inline);
+  sheet.size = job.size.value_or(SheetSize::Medium);
+  sheet.typeface = job.typeface.value_or(Typeface::Klee);
+  sheet.remainder = job.remainder.value_or(RemainderStyle::Words);
+  sheet.kana = job.kana.value_or(sheet.size == SheetSize::Large);
+
+  if (job.preset) {
+    refuseWithPreset(job);
+    sheet.preset = job.preset;
+    sheet.count = job.preset->printCount;
+    sheet.caption = std::string(job.preset->caption);
+  } else {
+    need(!job.kinds.empty(), JobField::Kind, RefusalReason::Missing);
+    sheet.kinds = kindPlans(job);
+    if (job.rows)
+      sheet.rows = within(job.rows, 0, kRowLimits, JobField::Rows);
+    if (job.columns)
+      sheet.columns = within(job.columns, 0, kColumnLimits, JobField::Columns);
+    // Without a count, the page's grid decides: validateJob() fills it in.
+    if (job.count)
+      sheet.count = within(job.count, 0, kCountLimits, JobField::Count);
+    sheet.caption = kindsCaption(sheet.kinds, sheet.kana);
+  }
+  const int64_t perSheet = std::max<int64_t>(sheet.count, 1);
+  need(perSheet * resolved.sheets * resolved.copies <= kBatchProblems, JobField::Sheets,
+       RefusalReason::OutOfRange, kSheetLimits.low,
+       std::max<int64_t>(1, kBatchProblems / (perSheet * resolved.copies)));
+
+  if (job.title) {
+    bool control = false;
+    need(characters(*job.title, control) <= kTitleLength && !control, JobField::Title,
+         RefusalReason::BadText, 0, kTitleLength);
+    // An empty title stands for the caption, which validateJob() completes
+    // once the count is known.
+    sheet.title = *job.title;
+  }
+  return resolved;
+}
+
+} // namespace
+
+JobCheck checkJob(const WorksheetJob &job) {
+  try {
+    return resolve(job);
+  } catch (const Failed &failed) {
+    return failed.refusal;
+  }
+}

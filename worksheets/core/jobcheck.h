@@ -1,0 +1,13 @@
+#pragma once
+
+#include "refusal.h"
+#include "sheetplan.h"
+#include "worksheetjob.h"
+
+#include <variant>
+
+using JobCheck = std::variant<ResolvedJob, Refusal>;
+
+// The job's values checked and their defaults worked out: everything but
+// where the problems go on the page, which validateJob() adds.
+[[nodiscard]] JobCheck checkJob(const WorksheetJob &job);
