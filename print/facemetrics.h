@@ -11,8 +11,8 @@
 
 inline constexpr int32_t kEmUnits = 1000;
 
-// The families the worksheet program prints its own sheets in.
-inline constexpr std::string_view kKleeOneFamily = "Klee One SemiBold";
+// The typefaces the worksheet program prints its own sheets in.
+inline constexpr std::string_view kKleeOneFamily = "Klee One:SemiBold";
 inline constexpr std::string_view kUdGothicFamily = "BIZ UDGothic";
 inline constexpr std::string_view kIpaGothicFamily = "IPAGothic";
 

@@ -31,7 +31,8 @@ public:
   // false: the document could not be finished; it is closed all the same.
   virtual bool endDocument() = 0;
 
-  // A UTF-8 typeface name, as the worksheet names it.
+  // A UTF-8 typeface name, as the worksheet names it: a family, or a family
+  // and a style after a colon ("Klee One:SemiBold").
   virtual void setTypeface(std::string_view name) = 0;
   // Character cell height (ascent + descent, internal leading included) in
   // device pixels; replaces any point size.

@@ -99,8 +99,16 @@ void QtPrintCanvas::applyFill(Fill fill) {
   painter_.setBrush(Qt::NoBrush);
 }
 
+void setTypefaceOf(QFont &font, std::string_view typeface) {
+  const QString name = fromUtf8(typeface);
+  const qsizetype colon = name.lastIndexOf(u':');
+  font.setFamily(colon < 0 ? name : name.left(colon));
+  // A style, where named, picks the face; none leaves it to the weight.
+  font.setStyleName(colon < 0 ? QString() : name.mid(colon + 1));
+}
+
 void QtPrintCanvas::setTypeface(std::string_view name) {
-  font_.setFamily(fromUtf8(name));
+  setTypefaceOf(font_, name);
   applyFont();
 }
 

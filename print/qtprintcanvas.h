@@ -9,6 +9,13 @@
 
 class QPagedPaintDevice;
 
+// Sets a font to a typeface as the print canvas names it: a family, or a
+// family and a style ("Klee One:SemiBold"). Asking by style rather than by a
+// family such as "Klee One SemiBold" finds the face under any locale: under
+// a Japanese one Qt knows the family only as クレー One, and the name of the
+// style's own family then leads to the regular face.
+void setTypefaceOf(QFont &font, std::string_view typeface);
+
 // Draws on a printer or PDF writer the caller owns, in device pixels from the
 // top-left corner of the printable area. Either each document is one print
 // job, or (PagesOfOneFile) each document is the next page of one file, which

@@ -314,7 +314,7 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   const ResolvedJob &resolved = std::get<ResolvedJob>(check);
   if (const TypefaceInfo *missing = missingTypeface(resolved.sheet)) {
     say(CommandLine::tr("書体 %1 がありません（Debian のパッケージ %2 を入れてください）")
-            .arg(fromUtf8(missing->family), fromUtf8(missing->package)));
+            .arg(fromUtf8(missing->family).replace(u':', u' '), fromUtf8(missing->package)));
     return ExitStatus::Failure;
   }
   if (!seedGiven)

@@ -53,7 +53,8 @@ std::vector<FieldPlan> fieldPlans(const SheetPlan &plan, const SheetLook &look, 
 }
 
 // The longest start of `text` (whole UTF-8 characters, at least one) that
-// fits `width`.
+// fits `width`, broken after a space or 「・」 where it has one, so that
+// words stay whole.
 std::size_t fittingPrefix(const TextStyle &style, std::string_view text, double width) {
   std::size_t end = 0;
   for (std::size_t next = 1; next <= text.size(); ++next) {
@@ -63,7 +64,15 @@ std::size_t fittingPrefix(const TextStyle &style, std::string_view text, double 
       break;
     end = next;
   }
-  return end;
+  if (end == text.size())
+    return end;
+  std::size_t lastBreak = 0;
+  for (const std::string_view mark : {"　", "・", " "}) {
+    const std::size_t at = text.substr(0, end).rfind(mark);
+    if (at != std::string_view::npos && at > 0)
+      lastBreak = std::max(lastBreak, at + mark.size());
+  }
+  return lastBreak > 0 ? lastBreak : end;
 }
 
 // The title's style: its size, or smaller down to the labels' when that

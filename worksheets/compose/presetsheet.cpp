@@ -83,14 +83,18 @@ private:
   int32_t size_ = 12;
 };
 
-// Moves everything drawn down by a distance, below a header band.
-class LoweredCanvas final : public ForwardingCanvas {
+// Sets the window's page on the sheet: moved down by a distance, below a
+// header band, and with its name heading in kana when the sheet's headings are.
+class WindowPage final : public ForwardingCanvas {
 public:
-  LoweredCanvas(PrintCanvas &page, int32_t by) : ForwardingCanvas(page), by_(by) {}
-  LoweredCanvas(const LoweredCanvas &) = delete;
-  LoweredCanvas &operator=(const LoweredCanvas &) = delete;
+  WindowPage(PrintCanvas &page, int32_t by, bool kana)
+      : ForwardingCanvas(page), by_(by), kana_(kana) {}
+  WindowPage(const WindowPage &) = delete;
+  WindowPage &operator=(const WindowPage &) = delete;
 
   void text(int32_t x, int32_t y, std::string_view utf8) override {
+    if (kana_ && utf8 == kNameHeading)
+      utf8 = kKanaNameHeading;
     target().text(x, lowered(y), utf8);
   }
   void moveTo(int32_t x, int32_t y) override { target().moveTo(x, lowered(y)); }
@@ -107,8 +111,12 @@ public:
   }
 
 private:
+  static constexpr std::string_view kNameHeading = "名前（";
+  static constexpr std::string_view kKanaNameHeading = "なまえ（";
+
   [[nodiscard]] int32_t lowered(int32_t y) const { return clampToInt32(int64_t{y} + by_); }
   int32_t by_;
+  bool kana_;
 };
 
 constexpr int32_t kItemClearance = 25; // device pixels kept free above the first row's boxes
@@ -181,7 +189,10 @@ int32_t widthForNameField(const WorksheetPreset &preset, int32_t width, int32_t 
 bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label) {
   const WorksheetPreset &preset = *plan.preset;
   const SizeMm area = composedArea(plan.page);
-  const SheetLook look = lookOf(plan);
+  // The band speaks the window page's gothic.
+  SheetPlan gothic = plan;
+  gothic.typeface = Typeface::Gothic;
+  const SheetLook look = lookOf(gothic);
   // The band holds the fields the window's page has no room for, and then
   // the title and the number; it stands on both sheets, so that the answers
   // lie where the problems do.
@@ -198,7 +209,7 @@ bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabe
   auto bank = std::make_unique<ProblemBank>();
   PrintLayout layout;
   SeededRandom random(label.seed);
-  LoweredCanvas below(canvas, lowered);
+  WindowPage below(canvas, lowered, plan.kana);
   OneSheetCanvas sheet(below, label.answers ? 2 : 1, [&] {
     PageDrawer drawer(canvas);
     if (banded)

@@ -34,8 +34,8 @@ struct SheetSizeInfo {
   double writingMm;     // the room for each number written in a field
 };
 inline constexpr std::array<SheetSizeInfo, 3> kSheetSizes{{
-    {SheetSize::Large, "large", 34, 1.5, 0.6, 22, 16, 14.0, 12.0},
-    {SheetSize::Medium, "medium", 23, 0.8, 1.0, 18, 14, 12.0, 10.0},
+    {SheetSize::Large, "large", 34, 1.7, 0.6, 22, 16, 14.0, 12.0},
+    {SheetSize::Medium, "medium", 22, 0.8, 1.0, 18, 14, 12.0, 10.0},
     {SheetSize::Small, "small", 16, 0.7, 1.2, 16, 12, 10.0, 8.0},
 }};
 static_assert(inEnumOrder(kSheetSizes, [](const SheetSizeInfo &s) { return s.size; }));
@@ -47,7 +47,7 @@ struct TypefaceInfo {
   std::string_view package; // the Debian package that installs it
 };
 inline constexpr std::array<TypefaceInfo, 3> kTypefaces{{
-    {Typeface::Klee, "klee", "Klee One SemiBold", "fonts-klee"},
+    {Typeface::Klee, "klee", "Klee One:SemiBold", "fonts-klee"},
     {Typeface::UdGothic, "ud", "BIZ UDGothic", "fonts-morisawa-bizud-gothic"},
     {Typeface::Gothic, "gothic", "IPAGothic", "fonts-ipafont-gothic"},
 }};

@@ -277,6 +277,12 @@ private Q_SLOTS:
                             {QStringLiteral("LANG=ja_JP.UTF-8")});
     QVERIFY2(refused.err.contains(QStringLiteral("使えるのは a4, b5, a5, letter, b4")),
              qPrintable(refused.err));
+    // Qt names the installed faces in Japanese there; they are found all the same.
+    const Run sheet = run({"--kind", "add", "--size", "large", "-o", "ja.pdf"}, folder_.path(), {},
+                          {}, {QStringLiteral("LANG=ja_JP.UTF-8")});
+    QCOMPARE(sheet.exitCode, 0);
+    QVERIFY(tool(QStringLiteral("pdffonts"), {QDir(folder_.path()).filePath("ja.pdf")})
+                .contains(QStringLiteral("KleeOne-SemiBold")));
   }
 
   // Without -o: worksheets.pdf here, said on standard error with the drawn seed.

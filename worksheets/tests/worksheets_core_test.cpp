@@ -385,7 +385,7 @@ private Q_SLOTS:
                   j.page.paper = Paper::A5, j.fields.numbers = true;
                 })
         << Refusal{F::Size, R::DoesNotFit, 1, 0, {"medium", "small"}, {}};
-    row("more rows than fit", with(add, [](auto &j) { j.rows = 50; }), F::Rows, R::TooMany, 1, 13);
+    row("more rows than fit", with(add, [](auto &j) { j.rows = 50; }), F::Rows, R::TooMany, 1, 14);
     row("a size with a preset", with(preset, [](auto &j) { j.size = SheetSize::Small; }), F::Size,
         R::NotWithPreset);
     row("reprint of a sheet beyond its batch",

@@ -21,42 +21,57 @@ int32_t digits(int64_t value) {
   return count;
 }
 
-// The widest number each place can hold, over the sheet's kinds.
-struct Widths {
-  int32_t first = 1;
-  int32_t second = 1;
-  int32_t result = 1;
-  int32_t remainder = 0; // none unless some kind has remainders
+// The widest number each place holds over the sheet's kinds, printed and
+// written by the child: a place is as wide as the wider of the two.
+struct Digits {
+  int32_t printed = 0;
+  int32_t written = 0; // 0: the child writes nothing here
 };
+
+struct Widths {
+  Digits first;
+  Digits second;
+  Digits result;
+  Digits remainder; // written only, when some kind has remainders
+};
+
+// The largest result a kind's ranges allow.
+int64_t largestResult(const KindPlan &plan) {
+  const NumberRange &f = plan.first;
+  const NumberRange &s = plan.second;
+  const int64_t result = plan.result.high;
+  switch (plan.kind) {
+  case SheetKind::Add:
+  case SheetKind::MissingAddend:
+    return std::min(result, f.high + s.high);
+  case SheetKind::Subtract:
+    return std::min(result, std::max<int64_t>(f.high - s.low, 0));
+  case SheetKind::Multiply:
+  case SheetKind::MissingFactor:
+    return std::min(result, f.high * s.high);
+  case SheetKind::Divide:
+  case SheetKind::DivideRemainder:
+    break;
+  }
+  return std::min(result, f.high / std::max<int64_t>(s.low, 1));
+}
+
+void widen(int32_t &digits, int32_t count) { digits = std::max(digits, count); }
 
 Widths widthsOf(const std::vector<KindPlan> &kinds) {
   Widths widths;
   for (const KindPlan &plan : kinds) {
-    const NumberRange &f = plan.first;
-    const NumberRange &s = plan.second;
-    int64_t result = plan.result.high;
-    switch (plan.kind) {
-    case SheetKind::Add:
-    case SheetKind::MissingAddend:
-      result = std::min(result, f.high + s.high);
-      break;
-    case SheetKind::Subtract:
-      result = std::min(result, std::max<int64_t>(f.high - s.low, 0));
-      break;
-    case SheetKind::Multiply:
-    case SheetKind::MissingFactor:
-      result = std::min(result, f.high * s.high);
-      break;
-    case SheetKind::DivideRemainder:
-      widths.remainder = std::max(widths.remainder, digits(std::max<int64_t>(s.high - 1, 0)));
-      [[fallthrough]];
-    case SheetKind::Divide:
-      result = std::min(result, f.high / std::max<int64_t>(s.low, 1));
-      break;
+    const bool missing = kindInfo(plan.kind).missingNumber;
+    // A missing number may be either operand; the other one is printed.
+    widen(widths.first.printed, digits(plan.first.high));
+    widen(widths.second.printed, digits(plan.second.high));
+    if (missing) {
+      widen(widths.first.written, digits(plan.first.high));
+      widen(widths.second.written, digits(plan.second.high));
     }
-    widths.first = std::max(widths.first, digits(f.high));
-    widths.second = std::max(widths.second, digits(s.high));
-    widths.result = std::max(widths.result, digits(result));
+    widen(missing ? widths.result.printed : widths.result.written, digits(largestResult(plan)));
+    if (plan.kind == SheetKind::DivideRemainder)
+      widen(widths.remainder.written, digits(std::max<int64_t>(plan.second.high - 1, 0)));
   }
   return widths;
 }
@@ -65,8 +80,7 @@ Widths widthsOf(const std::vector<KindPlan> &kinds) {
 struct Place {
   double left = 0;
   double width = 0;
-  double inset = 0;   // a number's right edge stands this far inside
-  bool blank = false; // a box the child may write in
+  double inset = 0; // a number's right edge stands this far inside
   [[nodiscard]] double right() const { return left + width; }
   [[nodiscard]] double centre() const { return left + width / 2; }
 };
@@ -77,12 +91,6 @@ public:
       : item_(look.item), separatorStyle_(look.item), rule_(look.ruleMm),
         separator_(remainderInfo(plan.remainder).separator) {
     const Widths widths = widthsOf(plan.kinds);
-    bool missing = false;
-    bool results = false;
-    for (const KindPlan &kind : plan.kinds) {
-      missing |= kindInfo(kind.kind).missingNumber;
-      results |= !kindInfo(kind.kind).missingNumber;
-    }
     const double em = emMm(item_);
     const double digit = textWidthMm(item_, "0");
     const double pad = kSignPaddingEms * em;
@@ -90,29 +98,33 @@ public:
       separatorStyle_.points = std::max(1, int32_t(item_.points * kSeparatorScale));
 
     double x = 0;
-    const auto number = [&](int32_t count, bool blank) {
-      const double printed = count * digit;
-      const double box = blank ? (count + 1) * kWritingScale * digit : 0;
-      const Place place{x, std::max(printed, box), blank ? (box - printed) / 2 : 0, blank};
+    // The child's box holds the answer's digits and one more, half as wide
+    // again as printed ones; numbers stand right-aligned where the child's
+    // would, so that the ones of a place line up whoever wrote them.
+    const auto number = [&](Digits count) {
+      const double printed = count.printed * digit;
+      const double box = count.written > 0 ? (count.written + 1) * kWritingScale * digit : 0;
+      const double inset = count.written > 0 ? (box - count.written * digit) / 2 : 0;
+      const Place place{x, std::max(printed + inset, box), inset};
       x += place.width;
       return place;
     };
     const auto sign = [&](double width) {
-      const Place place{x, width + 2 * pad, 0, false};
+      const Place place{x, width + 2 * pad, 0};
       x += place.width;
       return place;
     };
     double signWidth = 0;
     for (const KindPlan &kind : plan.kinds)
       signWidth = std::max(signWidth, textWidthMm(item_, kindInfo(kind.kind).sign));
-    first_ = number(widths.first, missing);
+    first_ = number(widths.first);
     sign_ = sign(signWidth);
-    second_ = number(widths.second, missing);
+    second_ = number(widths.second);
     equals_ = sign(textWidthMm(item_, "＝"));
-    result_ = number(widths.result, results);
-    if (widths.remainder > 0) {
+    result_ = number(widths.result);
+    if (widths.remainder.written > 0) {
       separatorPlace_ = sign(textWidthMm(separatorStyle_, separator_));
-      remainder_ = number(widths.remainder, true);
+      remainder_ = number(widths.remainder);
     }
 
     // The box is centred on the line and the digits on the box; the line is

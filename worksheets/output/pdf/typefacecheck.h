@@ -8,3 +8,6 @@
 // so the program refuses the job and names the package that installs it.
 // A preset prints in the window's typefaces, which are mapped on purpose.
 [[nodiscard]] const TypefaceInfo *missingTypeface(const SheetPlan &plan);
+
+// Whether a typeface, as the print canvas names it, is installed.
+[[nodiscard]] bool typefaceInstalled(std::string_view typeface);
