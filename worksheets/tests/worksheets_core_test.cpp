@@ -2,6 +2,7 @@
 // every kind, the seeds, and the pages drawn on a recording canvas.
 
 #include "batch.h"
+#include "headerband.h"
 #include "jobvalidation.h"
 #include "numbertext.h"
 #include "pagegrid.h"
@@ -682,6 +683,58 @@ private Q_SLOTS:
                       fields.date, fields.score)
             << job;
       }
+  }
+
+  // The band alone, for every combination of fields and title on every
+  // paper either way up and in every size: boxes and texts apart, labels
+  // whole within their boxes and at least 4 mm high, all within the width.
+  void theHeaderBandShouldKeepEveryFieldApart() {
+    for (const PaperInfo &paper : kPapers)
+      for (const bool landscape : {false, true})
+        for (const SheetSizeInfo &size : kSheetSizes)
+          for (int fields = 0; fields < 16; ++fields)
+            for (const char *title :
+                 {"", "たしざん", "けいさんの れんしゅう　だい１かい　きょうも がんばろう"}) {
+              SheetPlan plan;
+              plan.page = {paper.paper, landscape};
+              plan.size = size.size;
+              plan.kana = fields % 3 == 0;
+              plan.count = 100;
+              plan.fields = {(fields & 1) != 0, (fields & 2) != 0, (fields & 4) != 0,
+                             (fields & 8) != 0, false};
+              if (*title)
+                plan.title = title;
+              const double width = composedArea(plan.page).width;
+              const HeaderBand band = layOutBand(plan, lookOf(plan), {false, true, 7, 30}, width);
+              std::vector<RectMm> parts;
+              for (const BandText &text : band.texts)
+                parts.push_back(text.cell);
+              for (const BandField &field : band.fields) {
+                parts.push_back(field.box);
+                for (const BandText &label : field.labels) {
+                  QVERIFY(label.cell.left >= field.box.left &&
+                          label.cell.right() <= field.box.right());
+                  QVERIFY(label.style.points * kMmPerPoint >= 4.0);
+                }
+              }
+              const auto apart = [](const RectMm &a, const RectMm &b) {
+                return a.right() <= b.left + 1e-6 || b.right() <= a.left + 1e-6 ||
+                       a.bottom() <= b.top + 1e-6 || b.bottom() <= a.top + 1e-6;
+              };
+              for (std::size_t i = 0; i < parts.size(); ++i) {
+                QVERIFY2(parts[i].left >= 0 && parts[i].right() <= width + 1e-6 &&
+                             parts[i].bottom() <= band.heightMm + 1e-6,
+                         paper.name.data());
+                for (std::size_t j = i + 1; j < parts.size(); ++j)
+                  QVERIFY2(apart(parts[i], parts[j]),
+                           qPrintable(QStringLiteral("%1 %2 %3 fields %4 %5")
+                                          .arg(paper.name.data())
+                                          .arg(landscape)
+                                          .arg(size.name.data())
+                                          .arg(fields)
+                                          .arg(QString::fromUtf8(title))));
+              }
+            }
   }
 
   void everyPageShouldBeComposedCleanly() {
