@@ -28,7 +28,8 @@ Result choice(const Table &table, const QStringList &values, JobField field, Val
               auto keyOf) {
   std::vector<std::string_view> names;
   for (const auto &row : table) {
-    if (QString::fromUtf8(row.name.data(), qsizetype(row.name.size())) == values.last()) {
+    if (QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
+            .compare(values.last(), Qt::CaseInsensitive) == 0) {
       into = keyOf(row);
       return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "jobvalidation.h"
 
+#include "numbertext.h"
+
 #include "footer.h"
 #include "formats/itemformat.h"
 #include "headerband.h"
@@ -17,13 +19,6 @@ std::string fullWidthNumber(int32_t number) {
     text += static_cast<char>(0x90 + (c - '0'));
   }
   return text;
-}
-
-int32_t digits(int64_t value) {
-  int32_t count = 1;
-  for (; value >= 10; value /= 10)
-    ++count;
-  return count;
 }
 
 // The grid of the sheet's pages in its size, numbers wide enough for
@@ -75,10 +70,10 @@ std::optional<Refusal> layOut(SheetPlan &plan, int32_t sheetsInBatch) {
   for (int round = 0; round < 3; ++round) {
     if (defaultTitle)
       plan.title = plan.kana ? plan.caption : plan.caption + fullWidthNumber(count) + "題";
-    auto grid = gridOf(plan, sheetsInBatch, digits(count));
+    auto grid = gridOf(plan, sheetsInBatch, decimalDigits(count));
     if (auto *refusal = std::get_if<Refusal>(&grid))
       return refusal->reason == RefusalReason::DoesNotFit
-                 ? withFittingSizes(*refusal, plan, sheetsInBatch, digits(count))
+                 ? withFittingSizes(*refusal, plan, sheetsInBatch, decimalDigits(count))
                  : *refusal;
     plan.grid = std::get<PageGrid>(grid);
     const int32_t settled =

@@ -23,7 +23,6 @@ struct SheetLook {
   double ruleMm = 0.3;    // the answer boxes and the fields
   double gapMm = 3.0;     // between the parts of the header band
   double bandGapMm = 5.0; // between the band and the first row
-  double footerGapMm = 3.0;
 };
 
 [[nodiscard]] SheetLook lookOf(const SheetPlan &plan);

@@ -20,6 +20,13 @@ std::optional<int64_t> parseWholeNumber(std::string_view text) {
   return negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
 }
 
+int32_t decimalDigits(int64_t value) {
+  int32_t count = 1;
+  for (; value >= 10; value /= 10)
+    ++count;
+  return count;
+}
+
 std::optional<NumberRange> parseRange(std::string_view text) {
   const auto dots = text.find("..");
   if (dots == std::string_view::npos) {

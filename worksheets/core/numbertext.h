@@ -10,3 +10,6 @@
 // range "A..B" (or one number A, meaning A..A). Nothing else parses.
 [[nodiscard]] std::optional<int64_t> parseWholeNumber(std::string_view text);
 [[nodiscard]] std::optional<NumberRange> parseRange(std::string_view text);
+
+// How many decimal digits a number of 0 or more is written with.
+[[nodiscard]] int32_t decimalDigits(int64_t value);

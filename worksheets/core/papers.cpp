@@ -3,23 +3,11 @@
 #include "enumtable.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <string>
 
 static_assert(inEnumOrder(kPapers, [](const PaperInfo &p) { return p.paper; }));
 
 const PaperInfo &paperInfo(Paper paper) { return kPapers[std::size_t(paper)]; }
-
-std::optional<Paper> paperNamed(std::string_view name) {
-  std::string wanted(name);
-  std::transform(wanted.begin(), wanted.end(), wanted.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const PaperInfo &info : kPapers)
-    if (info.name == wanted)
-      return info.paper;
-  return std::nullopt;
-}
 
 SizeMm paperSize(PageSetup page) {
   const PaperInfo &info = paperInfo(page.paper);

@@ -33,7 +33,6 @@ inline constexpr double kPageMarginMm = 10.0;
 inline constexpr int32_t kSheetDpi = 600;
 
 [[nodiscard]] const PaperInfo &paperInfo(Paper paper);
-[[nodiscard]] std::optional<Paper> paperNamed(std::string_view name);
 
 // A sheet's page: the paper, upright or turned.
 struct PageSetup {

@@ -82,14 +82,10 @@ inline constexpr std::array<WordInfo, 7> kWords{{
 }};
 static_assert(inEnumOrder(kWords, [](const WordInfo &w) { return w.word; }));
 
-[[nodiscard]] const SheetFormatInfo &formatInfo(SheetFormat format);
 [[nodiscard]] const SheetSizeInfo &sizeInfo(SheetSize size);
 [[nodiscard]] const TypefaceInfo &typefaceInfo(Typeface typeface);
 [[nodiscard]] const RemainderStyleInfo &remainderInfo(RemainderStyle style);
 [[nodiscard]] std::string_view wordIn(Word word, bool kana);
 
-// A row by its name on the command line.
-[[nodiscard]] std::optional<SheetFormat> formatNamed(std::string_view name);
+// A size by its name on the command line.
 [[nodiscard]] std::optional<SheetSize> sizeNamed(std::string_view name);
-[[nodiscard]] std::optional<Typeface> typefaceNamed(std::string_view name);
-[[nodiscard]] std::optional<RemainderStyle> remainderNamed(std::string_view name);

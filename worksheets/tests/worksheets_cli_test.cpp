@@ -207,6 +207,7 @@ private Q_SLOTS:
   void answersShouldPrintInARedThatStaysGreyInGreyScale() {
     const QString dir = folder_.path();
     QCOMPARE(run({"--kind", "add", "--max", "9", "--size", "large", "--answers", "--seed", "3",
+                  "--paper", "A4", // names in any case
                   "-o", "grade1.pdf"},
                  dir)
                  .exitCode,

@@ -1,6 +1,7 @@
 #include "inlineformat.h"
 
 #include "facemetrics.h"
+#include "numbertext.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
 
@@ -13,13 +14,6 @@ constexpr double kWritingScale = 1.5;   // a child's digit against the printed o
 constexpr double kBoxEms = 1.5;         // the answer box's height
 constexpr double kSignPaddingEms = 0.1; // either side of a sign
 constexpr double kSeparatorScale = 0.6; // 「あまり」 against the digits
-
-int32_t digits(int64_t value) {
-  int32_t count = 1;
-  for (; value >= 10; value /= 10)
-    ++count;
-  return count;
-}
 
 // The widest number each place holds over the sheet's kinds, printed and
 // written by the child: a place is as wide as the wider of the two.
@@ -63,15 +57,16 @@ Widths widthsOf(const std::vector<KindPlan> &kinds) {
   for (const KindPlan &plan : kinds) {
     const bool missing = kindInfo(plan.kind).missingNumber;
     // A missing number may be either operand; the other one is printed.
-    widen(widths.first.printed, digits(plan.first.high));
-    widen(widths.second.printed, digits(plan.second.high));
+    widen(widths.first.printed, decimalDigits(plan.first.high));
+    widen(widths.second.printed, decimalDigits(plan.second.high));
     if (missing) {
-      widen(widths.first.written, digits(plan.first.high));
-      widen(widths.second.written, digits(plan.second.high));
+      widen(widths.first.written, decimalDigits(plan.first.high));
+      widen(widths.second.written, decimalDigits(plan.second.high));
     }
-    widen(missing ? widths.result.printed : widths.result.written, digits(largestResult(plan)));
+    widen(missing ? widths.result.printed : widths.result.written,
+          decimalDigits(largestResult(plan)));
     if (plan.kind == SheetKind::DivideRemainder)
-      widen(widths.remainder.written, digits(std::max<int64_t>(plan.second.high - 1, 0)));
+      widen(widths.remainder.written, decimalDigits(std::max<int64_t>(plan.second.high - 1, 0)));
   }
   return widths;
 }
