@@ -107,6 +107,11 @@ Result format(WorksheetJob &job, const QStringList &values) {
                 [](const SheetFormatInfo &f) { return f.format; });
 }
 
+Result guide(WorksheetJob &job, const QStringList &values) {
+  return choice(kGuides, values, JobField::Guide, job.guide,
+                [](const GuideInfo &g) { return g.guide; });
+}
+
 Result size(WorksheetJob &job, const QStringList &values) {
   return choice(kSheetSizes, values, JobField::Size, job.size,
                 [](const SheetSizeInfo &s) { return s.size; });
@@ -204,10 +209,14 @@ const QList<JobOption> &jobOptions() {
                                 "のように並べると混ぜられます。"),
               "kind"),
        &kinds},
-      {valued("min", QT_TRANSLATE_NOOP("CommandLine", "どの数もこれより小さくしない（0..9999）。"),
+      {valued("min",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "どの数もこれより小さくしない（0..9999、筆算は 0..99999）。"),
               "n"),
        &optionalNumberOption<&WorksheetJob::min, JobField::Min>},
-      {valued("max", QT_TRANSLATE_NOOP("CommandLine", "どの数もこれより大きくしない（0..9999）。"),
+      {valued("max",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "どの数もこれより大きくしない（0..9999、筆算は 0..99999）。"),
               "n"),
        &optionalNumberOption<&WorksheetJob::max, JobField::Max>},
       {valued("first",
@@ -220,13 +229,12 @@ const QList<JobOption> &jobOptions() {
        &rangeOption<&WorksheetJob::second, JobField::Second>},
       {valued("result", QT_TRANSLATE_NOOP("CommandLine", "答えの範囲（わり算では商）。"), "A..B"),
        &rangeOption<&WorksheetJob::result, JobField::Result>},
-      {valued(
-           "carry",
-           QT_TRANSLATE_NOOP(
-               "CommandLine",
-               "たし算のくり上がり、ひき算のくり下がりが、どこかの位にある（yes）かない（no）か。"
-               "any（指定しないとき）は両方をまぜます。"),
-           "yes|no|any"),
+      {valued("carry",
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "たし算のくり上がり、ひき算のくり下がり（筆算ではかけ算のくり上がりも）が、"
+                  "どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。"),
+              "yes|no|any"),
        &carry},
       {valued(
            "count",
@@ -285,11 +293,20 @@ const QList<JobOption> &jobOptions() {
               "paper"),
        &paper},
       {flag("landscape", QT_TRANSLATE_NOOP("CommandLine", "用紙を横向きにします。")), &landscape},
-      {valued(
-           "format",
-           QT_TRANSLATE_NOOP("CommandLine", "問題の書き方: inline（よこ書き。指定しないとき）。"),
-           "format"),
+      {valued("format",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。"
+                                "たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わる"
+                                "まで）。"),
+              "format"),
        &format},
+      {valued(
+           "guide",
+           QT_TRANSLATE_NOOP("CommandLine",
+                             "筆算の手がかり: boxes（ます目とくり上がりのメモ。指定しないとき）、"
+                             "squares（ます目だけ）、none（白い紙）。"),
+           "boxes|squares|none"),
+       &guide},
       {valued("size",
               QT_TRANSLATE_NOOP(
                   "CommandLine",

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 21> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 22> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -20,7 +20,7 @@ constexpr std::array<std::pair<JobField, const char *>, 21> kOptionOf{{
     {JobField::Title, "--title"},       {JobField::Paper, "--paper"},
     {JobField::Format, "--format"},     {JobField::Size, "--size"},
     {JobField::Typeface, "--typeface"}, {JobField::Remainder, "--remainder"},
-    {JobField::Reprint, "--reprint"},
+    {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {
@@ -71,6 +71,13 @@ QString reason(const Refusal &r, const QString &value) {
     return CommandLine::tr("--preset とはいっしょに使えません（プリセットの問題は決まっています）");
   case RefusalReason::NotForKinds:
     return CommandLine::tr("add、subtract、missing-addend にだけ使えます");
+  case RefusalReason::NotForFormat:
+    return r.field == JobField::Guide
+               ? CommandLine::tr("--format column（筆算）にだけ使えます")
+               : CommandLine::tr("筆算にできるのは %1 だけです（□をもとめる問題はよこ書きです）")
+                     .arg(listed(r.allowed));
+  case RefusalReason::FewerDigits:
+    return CommandLine::tr("わられる数のけた数が、わる数より少なくなっています");
   case RefusalReason::NoProblems:
     if (r.field == JobField::Carry)
       return CommandLine::tr("この範囲には、指定したくり上がり・くり下がりの問題がありません");

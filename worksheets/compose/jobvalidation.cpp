@@ -37,8 +37,8 @@ std::variant<PageGrid, Refusal> gridOf(const SheetPlan &plan, int32_t sheetsInBa
         0.2 * em;
   request.itemWidthMm = box.widthMm + request.numberWidthMm;
   request.itemHeightMm = box.heightMm;
-  request.columnGapMm = look.size->columnGapEms * em;
-  request.rowGapMm = look.size->rowGapEms * em;
+  request.columnGapMm = std::max(look.size->columnGapEms * em, box.gapMm);
+  request.rowGapMm = std::max(look.size->rowGapEms * em, box.gapMm);
   request.bandHeightMm = band.heightMm + look.bandGapMm;
   request.footerRoomMm = footerRoomMm(look.footer.family);
   request.page = area;

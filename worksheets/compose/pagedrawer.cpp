@@ -96,3 +96,10 @@ void PageDrawer::line(double x1, double y1, double x2, double y2, double lineMm,
   canvas_.moveTo(pixels(x1), pixels(y1));
   canvas_.lineTo(pixels(x2), pixels(y2));
 }
+
+void PageDrawer::arc(const RectMm &bounds, int32_t startDegrees, int32_t spanDegrees, double lineMm,
+                     Ink ink) {
+  useLine(lineMm, ink);
+  canvas_.arc(pixels(bounds.left), pixels(bounds.top), pixels(bounds.right()),
+              pixels(bounds.bottom()), startDegrees, spanDegrees);
+}

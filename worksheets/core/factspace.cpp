@@ -3,6 +3,7 @@
 #include "seededrandom.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_set>
 
 namespace {
@@ -26,11 +27,26 @@ bool borrows(int64_t a, int64_t b) {
   return false;
 }
 
+// Whether a × b, worked digit by digit of b as the column form works it,
+// carries: a digit's product with the carry coming in reaches 10.
+bool productCarries(int64_t a, int64_t b) {
+  for (; b > 0; b /= 10) {
+    int64_t carry = 0;
+    for (int64_t rest = a; rest > 0; rest /= 10) {
+      const int64_t product = rest % 10 * (b % 10) + carry;
+      if (product >= 10)
+        return true;
+      carry = product / 10;
+    }
+  }
+  return false;
+}
+
 bool wanted(Carry carry, bool happens) {
   return carry == Carry::Any || (carry == Carry::With) == happens;
 }
 
-// A fact's key in a set: both operands stay below 10,000.
+// A fact's key in a set: both operands stay below 100,000.
 uint64_t keyOf(int64_t outer, int64_t inner) {
   return static_cast<uint64_t>(outer) << 20 | static_cast<uint64_t>(inner);
 }
@@ -101,6 +117,10 @@ bool FactSpace::passes(int64_t outer, int64_t inner) const {
     // 0 × □ ＝ 0 and □ × 0 ＝ 0 alike have every number for an answer.
     return outer != 0 || inner != 0;
   case SheetKind::Multiply:
+    // A two-digit multiplier ending in 0 is a unit of its own, inline.
+    if (plan_.format == SheetFormat::Column)
+      return !(inner >= 10 && inner % 10 == 0) && wanted(plan_.carry, productCarries(outer, inner));
+    break;
   case SheetKind::Divide:
     break;
   }
@@ -128,7 +148,10 @@ SheetItem FactSpace::item(int64_t outer, int64_t inner) const {
 }
 
 SheetItem FactSpace::sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const {
-  const int64_t at = random.below(static_cast<int32_t>(total_));
+  // Five-digit ranges hold more facts than a 32-bit draw reaches.
+  const int64_t at = total_ <= std::numeric_limits<int32_t>::max()
+                         ? random.below(static_cast<int32_t>(total_))
+                         : std::min(total_ - 1, int64_t(random.unit() * double(total_)));
   const auto rowAt =
       static_cast<std::size_t>(std::upper_bound(ends_.begin(), ends_.end(), at) - ends_.begin());
   const Row &row = rows_[rowAt];

@@ -1,6 +1,8 @@
 #include "jobcheck.h"
 
+#include "columnkinds.h"
 #include "factspace.h"
+#include "numbertext.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
 #include "worksheetpresets.h"
@@ -25,13 +27,39 @@ int32_t within(std::optional<int64_t> value, int64_t fallback, Limits limits, Jo
   return static_cast<int32_t>(v);
 }
 
-void checkRange(NumberRange range, JobField field) {
-  const auto inLimits = [](int64_t v) {
-    return v >= kOperandLimits.low && v <= kOperandLimits.high;
-  };
-  need(inLimits(range.low) && inLimits(range.high), field, RefusalReason::OutOfRange,
-       kOperandLimits.low, kOperandLimits.high);
+void checkOperand(int64_t value, Limits limits, JobField field) {
+  need(value >= limits.low && value <= limits.high, field, RefusalReason::OutOfRange, limits.low,
+       limits.high);
+}
+
+void checkRange(NumberRange range, Limits limits, JobField field) {
+  checkOperand(range.low, limits, field);
+  checkOperand(range.high, limits, field);
   need(range.low <= range.high, field, RefusalReason::LowAboveHigh);
+}
+
+// Whether `--carry` means something for the kind: carrying in additions,
+// borrowing in subtractions, and in column form the carries of a product.
+bool takesCarry(SheetKind kind, SheetFormat format) {
+  return kindInfo(kind).takesCarry ||
+         (format == SheetFormat::Column && kind == SheetKind::Multiply);
+}
+
+// What the column form asks of a kind beyond its ranges: a multiplier or
+// divisor of at most two digits (capped when only --max set it), a quotient
+// of at least 1, and a dividend with digits enough for the divisor.
+void fitColumn(KindPlan &plan, const WorksheetJob &job) {
+  const ColumnKindInfo *column = columnKind(plan.kind);
+  if (job.second)
+    checkOperand(plan.second.high, {kColumnOperandLimits.low, column->secondHigh},
+                 JobField::Second);
+  plan.second.high = std::min(plan.second.high, column->secondHigh);
+  plan.second.low = std::min(plan.second.low, plan.second.high);
+  if (plan.kind != SheetKind::Divide && plan.kind != SheetKind::DivideRemainder)
+    return;
+  plan.result.low = std::max<int64_t>(plan.result.low, 1);
+  need(decimalDigits(plan.first.high) >= decimalDigits(std::max<int64_t>(plan.second.low, 1)),
+       JobField::First, RefusalReason::FewerDigits);
 }
 
 // Characters of UTF-8 text, and whether it holds control characters.
@@ -69,36 +97,44 @@ Refusal noProblems(const WorksheetJob &job) {
   return refusal;
 }
 
-std::vector<KindPlan> kindPlans(const WorksheetJob &job) {
+std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format) {
+  const bool column = format == SheetFormat::Column;
+  const Limits limits = formatInfo(format).operands;
   if (job.min)
-    need(*job.min >= kOperandLimits.low && *job.min <= kOperandLimits.high, JobField::Min,
-         RefusalReason::OutOfRange, kOperandLimits.low, kOperandLimits.high);
+    checkOperand(*job.min, limits, JobField::Min);
   if (job.max)
-    need(*job.max >= kOperandLimits.low && *job.max <= kOperandLimits.high, JobField::Max,
-         RefusalReason::OutOfRange, kOperandLimits.low, kOperandLimits.high);
+    checkOperand(*job.max, limits, JobField::Max);
   if (job.min && job.max)
     need(*job.min <= *job.max, JobField::Min, RefusalReason::LowAboveHigh);
   if (job.first)
-    checkRange(*job.first, JobField::First);
+    checkRange(*job.first, limits, JobField::First);
   if (job.second)
-    checkRange(*job.second, JobField::Second);
+    checkRange(*job.second, limits, JobField::Second);
   if (job.result)
-    checkRange(*job.result, JobField::Result);
+    checkRange(*job.result, formatInfo(format).results, JobField::Result);
 
   const bool operandsGiven = job.min || job.max || job.first || job.second;
   std::vector<SheetKind> kinds;
   for (const SheetKind kind : job.kinds)
     if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
       kinds.push_back(kind);
+  if (column && !std::all_of(kinds.begin(), kinds.end(), columnKind)) {
+    Refusal refusal{JobField::Format, RefusalReason::NotForFormat};
+    for (const ColumnKindInfo &info : kColumnKinds)
+      refusal.allowed.push_back(kindInfo(info.kind).name);
+    throw Failed{refusal};
+  }
   if (job.carry && *job.carry != Carry::Any)
-    need(
-        std::any_of(kinds.begin(), kinds.end(), [](SheetKind k) { return kindInfo(k).takesCarry; }),
-        JobField::Carry, RefusalReason::NotForKinds);
+    need(std::any_of(kinds.begin(), kinds.end(),
+                     [format](SheetKind k) { return takesCarry(k, format); }),
+         JobField::Carry, RefusalReason::NotForKinds);
 
   std::vector<KindPlan> plans;
   for (const SheetKind kind : kinds) {
     const SheetKindInfo &info = kindInfo(kind);
-    KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any};
+    KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any, format};
+    if (column)
+      plan.first = columnKind(kind)->first, plan.second = columnKind(kind)->second;
     for (NumberRange *range : {&plan.first, &plan.second}) {
       if (job.min)
         range->low = *job.min;
@@ -116,14 +152,16 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job) {
       plan.second = *job.second;
     if (job.result)
       plan.result = *job.result;
-    else if (info.result && !operandsGiven)
+    else if (info.result && !operandsGiven && !column)
       plan.result = *info.result;
-    if (info.takesCarry && job.carry)
+    if (takesCarry(kind, format) && job.carry)
       plan.carry = *job.carry;
+    if (column)
+      fitColumn(plan, job);
     const int64_t smallestDivisor = kind == SheetKind::Divide ? 1 : 2;
     if (kind == SheetKind::Divide || kind == SheetKind::DivideRemainder)
       need(plan.second.high >= smallestDivisor, JobField::Second, RefusalReason::NoDivisor,
-           smallestDivisor, kOperandLimits.high);
+           smallestDivisor, limits.high);
     const FactSpace space(plan);
     if (space.empty()) {
       if (job.carry && space.candidates() > 0)
@@ -164,6 +202,7 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(job.size.has_value(), JobField::Size);
   refuse(job.typeface.has_value(), JobField::Typeface);
   refuse(job.remainder.has_value(), JobField::Remainder);
+  refuse(job.guide.has_value(), JobField::Guide);
 }
 
 ResolvedJob resolve(const WorksheetJob &job) {
@@ -191,6 +230,7 @@ ResolvedJob resolve(const WorksheetJob &job) {
   sheet.typeface = job.typeface.value_or(Typeface::Klee);
   sheet.remainder = job.remainder.value_or(RemainderStyle::Words);
   sheet.kana = job.kana.value_or(sheet.size == SheetSize::Large);
+  sheet.guide = job.guide.value_or(Guide::Boxes);
 
   if (job.preset) {
     refuseWithPreset(job);
@@ -199,7 +239,9 @@ ResolvedJob resolve(const WorksheetJob &job) {
     sheet.caption = std::string(job.preset->caption);
   } else {
     need(!job.kinds.empty(), JobField::Kind, RefusalReason::Missing);
-    sheet.kinds = kindPlans(job);
+    need(!job.guide || sheet.format == SheetFormat::Column, JobField::Guide,
+         RefusalReason::NotForFormat);
+    sheet.kinds = kindPlans(job, sheet.format);
     if (job.rows)
       sheet.rows = within(job.rows, 0, kRowLimits, JobField::Rows);
     if (job.columns)

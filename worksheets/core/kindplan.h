@@ -13,5 +13,6 @@ struct KindPlan {
   NumberRange second;
   NumberRange result; // 0..kNoBound when the user set none
   Carry carry = Carry::Any;
+  SheetFormat format = SheetFormat::Inline; // column form leaves out some products
   friend bool operator==(const KindPlan &, const KindPlan &) = default;
 };

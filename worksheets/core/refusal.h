@@ -29,6 +29,7 @@ enum class JobField {
   Typeface,
   Remainder,
   Reprint,
+  Guide,
 };
 
 enum class RefusalReason {
@@ -36,6 +37,9 @@ enum class RefusalReason {
   LowAboveHigh,  // a range or --min/--max the wrong way round
   NotWithPreset, // a preset fixes its problems and its page
   NotForKinds,   // carrying only means something for addition and subtraction
+  NotForFormat,  // not in this format: Format lists in allowed the kinds it takes;
+                 // Guide is for the column form only
+  FewerDigits,   // a dividend with fewer digits than every divisor
   NoProblems,    // no problem fits the ranges and the carry asked for
   NoDivisor,     // every divisor below low, the smallest a division can use
   Unknown,       // not a name the program knows; allowed lists those it does
@@ -69,6 +73,7 @@ inline constexpr Limits kCountLimits{1, 10000};
 inline constexpr Limits kSheetLimits{1, 1000};
 inline constexpr Limits kCopyLimits{1, 100};
 inline constexpr Limits kOperandLimits{0, 9999};
+inline constexpr Limits kColumnOperandLimits{0, 99999}; // column form, up to 5 digits
 inline constexpr Limits kRowLimits{1, 50};
 inline constexpr Limits kColumnLimits{1, 10};
 inline constexpr Limits kSeedLimits{0, 4294967295LL};

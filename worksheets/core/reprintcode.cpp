@@ -150,14 +150,15 @@ void writeJob(BitWriter &out, const WorksheetJob &job) {
   out.bits(uint64_t(title), 2);
   out.bits(uint64_t(job.page.paper), 3);
   out.flag(job.page.landscape);
-  out.choice(job.format, 2);
+  out.choice(job.format, 3);
   out.choice(job.size, 2);
   out.choice(job.typeface, 2);
   out.choice(job.remainder, 2);
   out.choice(job.kana, 2);
+  out.choice(job.guide, 2);
 }
 
-WorksheetJob readJob(BitReader &in) {
+WorksheetJob readJob(BitReader &in, uint64_t version) {
   WorksheetJob job;
   const uint64_t preset = in.bits(3);
   if (preset > kWorksheetPresets.size())
@@ -188,11 +189,15 @@ WorksheetJob readJob(BitReader &in) {
     throw Misread{};
   job.page.paper = Paper(paper);
   job.page.landscape = in.flag();
-  job.format = in.choice<SheetFormat>(2, kSheetFormats.size());
+  // Version 1 knew one format and no guides.
+  job.format =
+      in.choice<SheetFormat>(version == 1 ? 2 : 3, version == 1 ? 1 : kSheetFormats.size());
   job.size = in.choice<SheetSize>(2, kSheetSizes.size());
   job.typeface = in.choice<Typeface>(2, kTypefaces.size());
   job.remainder = in.choice<RemainderStyle>(2, kRemainderStyles.size());
   job.kana = in.choice<bool>(2, 2);
+  if (version > 1)
+    job.guide = in.choice<Guide>(2, kGuides.size());
   return job;
 }
 
@@ -234,7 +239,7 @@ std::variant<WorksheetJob, Refusal> jobFromReprintCode(std::string_view code) {
   }
   if (values.size() <= std::size_t(kCheckCharacters) + 1)
     return notACode;
-  if (values.front() != kReprintCodeVersion)
+  if (values.front() < 1 || values.front() > kReprintCodeVersion)
     return Refusal{JobField::Reprint, RefusalReason::OtherVersion, values.front()};
   const int check = values[values.size() - 2] << kBitsPerCharacter | values.back();
   values.resize(values.size() - kCheckCharacters);
@@ -247,8 +252,8 @@ std::variant<WorksheetJob, Refusal> jobFromReprintCode(std::string_view code) {
       bits.push_back(((value >> b) & 1) != 0);
   try {
     BitReader in(std::move(bits));
-    in.bits(kBitsPerCharacter); // the version
-    WorksheetJob job = readJob(in);
+    const uint64_t version = in.bits(kBitsPerCharacter);
+    WorksheetJob job = readJob(in, version);
     job.seed = int64_t(in.bits(32));
     const int64_t sheet = in.signedNumber();
     job.reprint = SheetNumber{sheet, in.signedNumber()};

@@ -41,6 +41,7 @@ struct SheetPlan {
   SheetSize size = SheetSize::Medium;
   Typeface typeface = Typeface::Klee;
   RemainderStyle remainder = RemainderStyle::Words;
+  Guide guide = Guide::Boxes;
   bool kana = false;
   std::optional<int64_t> rows; // as the user asked, if at all
   std::optional<int64_t> columns;

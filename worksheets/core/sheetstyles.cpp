@@ -1,5 +1,7 @@
 #include "sheetstyles.h"
 
+const SheetFormatInfo &formatInfo(SheetFormat format) { return kSheetFormats[std::size_t(format)]; }
+const GuideInfo &guideInfo(Guide guide) { return kGuides[std::size_t(guide)]; }
 const SheetSizeInfo &sizeInfo(SheetSize size) { return kSheetSizes[std::size_t(size)]; }
 const TypefaceInfo &typefaceInfo(Typeface typeface) { return kTypefaces[std::size_t(typeface)]; }
 const RemainderStyleInfo &remainderInfo(RemainderStyle style) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "enumtable.h"
+#include "refusal.h"
 #include "worksheetjob.h"
 
 #include <array>
@@ -14,11 +15,28 @@
 struct SheetFormatInfo {
   SheetFormat format;
   std::string_view name;
+  Limits operands; // the numbers an item of the format has room for
+  Limits results;  // and the results a --result range may ask for
 };
-inline constexpr std::array<SheetFormatInfo, 1> kSheetFormats{{
-    {SheetFormat::Inline, "inline"},
+inline constexpr std::array<SheetFormatInfo, 2> kSheetFormats{{
+    {SheetFormat::Inline, "inline", kOperandLimits, kOperandLimits},
+    // Five digits times two: up to seven.
+    {SheetFormat::Column, "column", kColumnOperandLimits, {0, 9999999}},
 }};
 static_assert(inEnumOrder(kSheetFormats, [](const SheetFormatInfo &f) { return f.format; }));
+
+struct GuideInfo {
+  Guide guide;
+  std::string_view name;
+  bool squares;   // the grey squares a digit each
+  bool memoBoxes; // the small boxes above for a carry or a reduced digit
+};
+inline constexpr std::array<GuideInfo, 3> kGuides{{
+    {Guide::Boxes, "boxes", true, true},
+    {Guide::Squares, "squares", true, false},
+    {Guide::None, "none", false, false},
+}};
+static_assert(inEnumOrder(kGuides, [](const GuideInfo &g) { return g.guide; }));
 
 // Sizes in points, at which the canvas sets type: the items' digits, the
 // title and sheet number, the fields' labels (at least 4 mm) and the footer.
@@ -82,6 +100,8 @@ inline constexpr std::array<WordInfo, 7> kWords{{
 }};
 static_assert(inEnumOrder(kWords, [](const WordInfo &w) { return w.word; }));
 
+[[nodiscard]] const SheetFormatInfo &formatInfo(SheetFormat format);
+[[nodiscard]] const GuideInfo &guideInfo(Guide guide);
 [[nodiscard]] const SheetSizeInfo &sizeInfo(SheetSize size);
 [[nodiscard]] const TypefaceInfo &typefaceInfo(Typeface typeface);
 [[nodiscard]] const RemainderStyleInfo &remainderInfo(RemainderStyle style);

@@ -33,7 +33,12 @@ enum class SheetKind {
 enum class Carry { Any, Without, With };
 
 // How an item is set out on the page (one row of the formats table).
-enum class SheetFormat { Inline };
+enum class SheetFormat { Inline, Column };
+
+// How much of the squared paper a column problem is printed on: squares and
+// the small boxes for carries, squares only, or a blank space (one row of the
+// guides table).
+enum class Guide { Boxes, Squares, None };
 
 // How big the digits print, for the child's age (one row of the sizes table).
 enum class SheetSize { Large, Medium, Small };
@@ -89,7 +94,8 @@ struct WorksheetJob {
   std::optional<SheetSize> size;
   std::optional<Typeface> typeface;
   std::optional<RemainderStyle> remainder;
-  std::optional<bool> kana; // kana headings; by default with the large size
+  std::optional<bool> kana;   // kana headings; by default with the large size
+  std::optional<Guide> guide; // column form only; squares and boxes by default
   // A sheet made again from its reprint code: that one sheet, under its own
   // number. The seed is the batch's.
   std::optional<SheetNumber> reprint;

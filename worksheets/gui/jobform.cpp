@@ -334,6 +334,12 @@ QString JobForm::refusalText(const Refusal &refusal) {
     return tr("プリセットでは変えられません");
   case RefusalReason::NotForKinds:
     return tr("たし算とひき算にだけ使えます");
+  case RefusalReason::NotForFormat:
+    return refusal.field == JobField::Guide
+               ? tr("筆算にだけ使えます")
+               : tr("筆算にできるのは、たし算・ひき算・かけ算・わり算だけです");
+  case RefusalReason::FewerDigits:
+    return tr("わられる数のけた数が、わる数より少なくなっています");
   case RefusalReason::NoProblems:
     return tr("この範囲に合う問題がありません");
   case RefusalReason::NoDivisor:

@@ -18,7 +18,7 @@ RangeField::RangeField(const QString &tick, QWidget *parent)
   layout->addWidget(high_);
   layout->addStretch();
   for (QSpinBox *spin : {low_, high_}) {
-    spin->setRange(int(kOperandLimits.low), int(kOperandLimits.high));
+    spin->setRange(int(kColumnOperandLimits.low), int(kColumnOperandLimits.high));
     spin->setEnabled(false);
     connect(spin, &QSpinBox::valueChanged, this, &RangeField::changed);
   }

@@ -129,8 +129,8 @@ private Q_SLOTS:
     row("size with a preset", "--preset x81 --size large", 2, "--size: does not go with --preset");
     row("not a reprint code", "--reprint 12-XYZ!", 2,
         "--reprint: '12-XYZ!' does not read as a reprint code");
-    row("a reprint code of another version", "--reprint 2ABC-DEF0-1234", 2,
-        "--reprint: the code was made by another version of the program (2)");
+    row("a reprint code of another version", "--reprint 3ABC-DEF0-1234", 2,
+        "--reprint: the code was made by another version of the program (3)");
     row("a reprint code and a kind", "--reprint 2ABC --kind add", 2,
         "--kind: does not go with --reprint");
     row("an empty output name", "--kind add --output=", 2, "-o: the file name is empty");

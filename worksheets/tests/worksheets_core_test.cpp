@@ -10,6 +10,7 @@
 #include "reprintcode.h"
 #include "seededrandom.h"
 #include "sheetgenerator.h"
+#include "sheetkinds.h"
 #include "sheetlook.h"
 #include "sheetstyles.h"
 #include "worksheetpresets.h"
@@ -194,6 +195,166 @@ void verifyPresetItems(const std::vector<Drawn> &drawn, bool answers, bool numbe
              qPrintable(QStringLiteral("%1 against %2").arg(left).arg(itemLeft)));
 }
 
+// Lines drawn on a page, each with its colour.
+std::vector<Drawn> linesOn(const RecordedDocument &page) {
+  std::vector<Drawn> lines;
+  const std::vector<RecordedPathPoint> path = page.path();
+  for (std::size_t i = 1; i < path.size(); ++i)
+    if (path[i].draws)
+      lines.push_back(
+          {boxOf({path[i - 1].x, path[i - 1].y, path[i].x, path[i].y}), {}, path[i].colour});
+  // An arc's box is that of the part drawn, traced a degree at a time.
+  for (const RecordedShape &arc : page.arcs()) {
+    Box box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (int32_t degree = 0; degree <= arc.spanDegrees; ++degree) {
+      const double angle = (arc.startDegrees + degree) * 3.14159265358979 / 180;
+      const auto x = int32_t((arc.x1 + arc.x2) / 2.0 + (arc.x2 - arc.x1) / 2.0 * std::cos(angle));
+      const auto y = int32_t((arc.y1 + arc.y2) / 2.0 - (arc.y2 - arc.y1) / 2.0 * std::sin(angle));
+      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+             std::max(box.bottom, y)};
+    }
+    lines.push_back({box, "arc", arc.colour});
+  }
+  return lines;
+}
+
+int64_t power10(int32_t place) { return place <= 0 ? 1 : 10 * power10(place - 1); }
+int32_t digitOf(int64_t value, int32_t place) { return int32_t(value / power10(place) % 10); }
+
+// A row of a column problem as read back from the page: its digits by place.
+struct ReadRow {
+  std::map<int32_t, int32_t> digits;
+  [[nodiscard]] int64_t value() const {
+    int64_t v = 0;
+    for (const auto &[place, digit] : digits)
+      v += digit * power10(place);
+    return v;
+  }
+  [[nodiscard]] int32_t last() const { return digits.begin()->first; }
+  [[nodiscard]] int64_t number() const { return value() / power10(last()); }
+};
+
+// One column problem read back from what was drawn in its cell: the digits
+// stand on squares counted from the cell's right edge (ones under ones), and
+// on an answer sheet the red work is arithmetic recomputed here from the
+// printed numbers: the result, carries and reduced digits, partial products,
+// and every step of a division. A problem sheet shows nothing in red.
+void verifyColumnItem(const std::vector<const Drawn *> &inCell, const std::vector<Drawn> &lines,
+                      const Box &cell, double squarePixels, int32_t itemPoints, bool answers) {
+  const Drawn *arc = nullptr;
+  std::string sign;
+  for (const Drawn &l : lines)
+    if (l.text == "arc" && l.box.within(cell))
+      arc = &l;
+  std::map<int32_t, ReadRow> black, red; // by the rows' tops
+  ReadRow divisor, memo;
+  for (const Drawn *d : inCell) {
+    if (d->text.empty() || isProblemNumber(d->text))
+      continue;
+    QVERIFY2(answers || d->ink == kBlackInk, d->text.c_str());
+    if (!isNumber(d->text)) {
+      sign = d->text;
+      continue;
+    }
+    QCOMPARE(int(d->text.size()), 1);
+    const double fromRight = (cell.right - (d->box.left + d->box.right) / 2.0) / squarePixels - 0.5;
+    const auto place = int32_t(std::lround(fromRight));
+    const int32_t digit = d->text[0] - '0';
+    if (d->points < itemPoints) {
+      memo.digits[place] = digit;
+    } else if (arc && d->box.right <= arc->box.left) {
+      divisor.digits[d->box.left] = digit;
+    } else {
+      QVERIFY2(std::abs(fromRight - place) < 0.05, d->text.c_str()); // on its square
+      (d->ink == kBlackInk ? black : red)[d->box.top].digits[place] = digit;
+    }
+  }
+  if (!answers) {
+    QVERIFY(red.empty() && memo.digits.empty());
+    return;
+  }
+  int32_t strikes = 0;
+  for (const Drawn &l : lines)
+    strikes += l.ink == kAnswerInk && l.box.within(cell) && l.box.left != l.box.right &&
+               l.box.top != l.box.bottom;
+  std::vector<ReadRow> work;
+  for (const auto &[top, row] : red)
+    work.push_back(row);
+  // The problem's number: at the top left, clear of everything else.
+  for (const Drawn *n : inCell)
+    if (isProblemNumber(n->text)) {
+      for (const Drawn *d : inCell)
+        QVERIFY(d == n || (!d->box.meets(n->box) && d->box.left >= n->box.left));
+      for (const Drawn &l : lines)
+        QVERIFY(!l.box.meets(n->box));
+    }
+  const int64_t a = black.begin()->second.value();
+  std::map<int32_t, int32_t> memoWanted;
+  if (arc) { // N ÷ D: the quotient over the dividend, then product, difference...
+    int64_t d = 0;
+    for (const auto &[left, digit] : divisor.digits)
+      d = d * 10 + digit;
+    const int64_t q = a / d;
+    QCOMPARE(work.front().value(), q);
+    const int32_t first = work.front().digits.rbegin()->first;
+    QVERIFY(a / power10(first) >= d && a / power10(first + 1) < d);
+    std::size_t row = 1;
+    for (int32_t place = first; place >= 0; --place) {
+      if (digitOf(q, place) == 0)
+        continue;
+      QCOMPARE(work.at(row).number(), digitOf(q, place) * d);
+      QCOMPARE(work.at(row).last(), place);
+      // A difference before the next step holds what is left of the
+      // dividend down to that step's place.
+      const ReadRow &difference = work.at(row + 1);
+      const int32_t l = difference.last();
+      if (row + 2 < work.size())
+        QCOMPARE(difference.number(), a / power10(l) - 10 * d * (q / power10(l + 1)));
+      row += 2;
+    }
+    QCOMPARE(row, work.size());
+    QCOMPARE(work.back().last(), 0);
+    QCOMPARE(work.back().value(), a % d);
+  } else {
+    const int64_t b = std::next(black.begin())->second.value();
+    const int32_t places = decimalDigits(a);
+    if (sign == "＋") {
+      QCOMPARE(work.at(0).value(), a + b);
+      for (int32_t p = 1; p < std::max(places, decimalDigits(b)); ++p)
+        if (a % power10(p) + b % power10(p) >= power10(p))
+          memoWanted[p] = 1;
+    } else if (sign == "－") {
+      QCOMPARE(work.at(0).value(), a - b);
+      // A place lends when the places below it are short; it keeps its
+      // digit less one, a 0 becoming 9.
+      int32_t lenders = 0;
+      for (int32_t p = 1; p < places; ++p)
+        if (a % power10(p) < b % power10(p)) {
+          const int32_t reduced = (digitOf(a, p) + 9) % 10;
+          ++lenders;
+          if (reduced > 0 || p + 1 < places)
+            memoWanted[p] = reduced;
+        }
+      QCOMPARE(strikes, lenders);
+    } else {
+      QCOMPARE(sign, std::string("×"));
+      QCOMPARE(work.back().value(), a * b);
+      if (b >= 10) { // two partial products, the second from the tens
+        QCOMPARE(work.size(), std::size_t{3});
+        QCOMPARE(work[0].value(), a * (b % 10));
+        QCOMPARE(work[1].number(), a * (b / 10));
+        QCOMPARE(work[1].last(), 1);
+      } else {
+        for (int32_t p = 1; p < places; ++p)
+          if (const int64_t carry = a % power10(p) * b / power10(p); carry > 0)
+            memoWanted[p] = int32_t(carry);
+      }
+    }
+    QCOMPARE(work.back().last(), 0);
+  }
+  QCOMPARE(memo.digits, memoWanted);
+}
+
 // One page of a batch, checked as a teacher would look at it.
 void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page, int pages,
                 bool answers) {
@@ -247,6 +408,12 @@ void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page,
   // Items: each drawing within one cell, the number clear of the rest, and
   // on an answer sheet what the child writes (inside a box) in red.
   const PageGrid &grid = job.sheet.grid;
+  const bool column = job.sheet.format == SheetFormat::Column;
+  const int32_t itemPoints = sizeInfo(job.sheet.size).itemPoints;
+  const double square = 1.5 * itemPoints * kMmPerPoint * kSheetDpi / 25.4; // 1.5 em
+  const std::vector<Drawn> lines = linesOn(document);
+  for (const Drawn &l : lines)
+    QVERIFY(l.box.within(page_));
   std::map<int32_t, std::set<int32_t>> columns; // numbers' right edges, by cell's left edge
   for (int32_t index = 0; index < itemsOnPage(grid, page); ++index) {
     const RectMm mm = cellOf(grid, page, index);
@@ -254,11 +421,26 @@ void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page,
     std::vector<const Drawn *> inCell;
     for (const Drawn &d : drawn)
       if (d.box.meets(cell) && &d != &*footer) {
-        QVERIFY2(d.box.within(cell, 2), d.text.c_str());
+        QVERIFY2(d.box.within(cell, 2), qPrintable(QStringLiteral("%1 %2,%3-%4,%5 in %6,%7-%8,%9")
+                                                       .arg(QString::fromStdString(d.text))
+                                                       .arg(d.box.left)
+                                                       .arg(d.box.top)
+                                                       .arg(d.box.right)
+                                                       .arg(d.box.bottom)
+                                                       .arg(cell.left)
+                                                       .arg(cell.top)
+                                                       .arg(cell.right)
+                                                       .arg(cell.bottom)));
         inCell.push_back(&d);
       }
     if (inCell.empty())
       continue;
+    if (column) {
+      for (const Drawn &l : lines)
+        QVERIFY(!l.box.meets(cell) || l.box.within(cell, 2));
+      verifyColumnItem(inCell, lines, cell, square, itemPoints, answers);
+      continue;
+    }
     for (const Drawn *d : inCell) {
       if (isProblemNumber(d->text))
         for (const Drawn *other : inCell)
@@ -386,6 +568,37 @@ private Q_SLOTS:
                   j.page.paper = Paper::A5, j.fields.numbers = true;
                 })
         << Refusal{F::Size, R::DoesNotFit, 1, 0, {"medium", "small"}, {}};
+    const WorksheetJob column =
+        with(kinds({SheetKind::Divide}), [](auto &j) { j.format = SheetFormat::Column; });
+    QTest::newRow("a missing number in column form")
+        << with(kinds({SheetKind::Add, SheetKind::MissingFactor}),
+                [](auto &j) { j.format = SheetFormat::Column; })
+        << Refusal{F::Format,
+                   R::NotForFormat,
+                   0,
+                   0,
+                   {"add", "subtract", "multiply", "divide", "divide-remainder"},
+                   {}};
+    row("a guide inline", with(add, [](auto &j) { j.guide = Guide::None; }), F::Guide,
+        R::NotForFormat);
+    row("six digits in column form", with(column, [](auto &j) { j.max = 100000; }), F::Max,
+        R::OutOfRange, 0, 99999);
+    row("a divisor of three digits",
+        with(column,
+             [](auto &j) {
+               j.second = NumberRange{2, 100};
+             }),
+        F::Second, R::OutOfRange, 0, 99);
+    row("a dividend shorter than its divisor",
+        with(column,
+             [](auto &j) {
+               j.first = NumberRange{1, 9}, j.second = NumberRange{10, 99};
+             }),
+        F::First, R::FewerDigits);
+    QTest::newRow("a long division too tall for the page") << with(column, [](auto &j) {
+      j.first = NumberRange{10000, 99999}, j.size = SheetSize::Large;
+      j.page = {Paper::A5, true};
+    }) << Refusal{F::Size, R::DoesNotFit, 1, 0, {"small"}, {}};
     row("more rows than fit", with(add, [](auto &j) { j.rows = 50; }), F::Rows, R::TooMany, 1, 14);
     row("a size with a preset", with(preset, [](auto &j) { j.size = SheetSize::Small; }), F::Size,
         R::NotWithPreset);
@@ -548,7 +761,7 @@ private Q_SLOTS:
     QTest::newRow("grade 1") << with(kinds({SheetKind::Add}), [](auto &j) {
       j.max = 9, j.size = SheetSize::Large, j.fields = {true, true, true, true, true};
       j.title = "", j.kana = true;
-    }) << 30;
+    }) << 32;
     QTest::newRow("ranges, carry, counts, paper")
         << with(kinds({SheetKind::Subtract, SheetKind::MissingAddend, SheetKind::DivideRemainder}),
                 [](auto &j) {
@@ -671,6 +884,35 @@ private Q_SLOTS:
                           job.kana.value_or(false) ? "kana" : "kanji")
                 << job;
           }
+    // Column form: every operation at the fewest and most digits it takes,
+    // with each guide, in each size.
+    const std::vector<std::tuple<SheetKind, NumberRange, NumberRange>> columnRanges{
+        {SheetKind::Add, {10, 99}, {1, 99}},
+        {SheetKind::Add, {100, 99999}, {1, 99999}},
+        {SheetKind::Subtract, {100, 999}, {10, 999}},
+        {SheetKind::Subtract, {10000, 99999}, {1, 9999}},
+        {SheetKind::Multiply, {10, 99}, {2, 9}},
+        {SheetKind::Multiply, {100, 9999}, {11, 99}},
+        {SheetKind::Divide, {10, 99}, {2, 9}},
+        {SheetKind::Divide, {1000, 9999}, {11, 99}},
+        {SheetKind::DivideRemainder, {100, 999}, {2, 9}}};
+    for (const auto &[kind, first, second] : columnRanges)
+      for (const GuideInfo &guide : kGuides)
+        for (const SheetSizeInfo &size : kSheetSizes) {
+          WorksheetJob job = with(kinds({kind}), [&](auto &j) {
+            j.format = SheetFormat::Column, j.guide = guide.guide, j.size = size.size;
+            j.first = first, j.second = second, j.answers = true;
+            j.fields = fieldSets[std::size_t(row) % fieldSets.size()];
+            j.page = {row % 3 == 0 ? Paper::B5 : Paper::A4,
+                      row % 7 == 0 && size.size != SheetSize::Large};
+          });
+          QTest::addRow("column %s %lld..%lld %lld..%lld, %s, %s", kindInfo(kind).name.data(),
+                        (long long)first.low, (long long)first.high, (long long)second.low,
+                        (long long)second.high, guide.name.data(), size.name.data())
+              << job;
+          ++row;
+        }
+    int presetRow = 0;
     for (const WorksheetPreset &preset : kWorksheetPresets)
       for (const SheetFields &fields : fieldSets) {
         WorksheetJob job;
@@ -678,7 +920,7 @@ private Q_SLOTS:
         job.fields = fields;
         job.answers = true;
         job.title = "";
-        job.page.paper = Paper(row++ % int(kPapers.size()));
+        job.page.paper = Paper(presetRow++ % int(kPapers.size()));
         QTest::addRow("%s, fields %d%d%d%d", preset.name.data(), fields.name, fields.className,
                       fields.date, fields.score)
             << job;

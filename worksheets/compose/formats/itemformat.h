@@ -15,6 +15,7 @@ struct ItemBox {
   double widthMm = 0;
   double heightMm = 0;
   double baselineMm = 0; // where the problem's number stands beside it
+  double gapMm = 0;      // at least this much between items, if more than the size's gaps
 };
 
 // The items of one sheet, in one format and one look.

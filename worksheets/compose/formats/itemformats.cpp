@@ -1,5 +1,6 @@
 #include "itemformat.h"
 
+#include "columnformat.h"
 #include "enumtable.h"
 #include "inlineformat.h"
 #include "sheetstyles.h"
@@ -16,8 +17,9 @@ struct FormatPainter {
 };
 
 // Each row of kSheetFormats with what lays it out.
-constexpr std::array<FormatPainter, 1> kPainters{{
+constexpr std::array<FormatPainter, 2> kPainters{{
     {SheetFormat::Inline, &inlineLayout},
+    {SheetFormat::Column, &columnLayout},
 }};
 static_assert(kPainters.size() == kSheetFormats.size());
 static_assert(inEnumOrder(kPainters, [](FormatPainter p) { return p.format; }));
