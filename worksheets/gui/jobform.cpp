@@ -52,6 +52,17 @@ constexpr std::array<const char *, 3> kTypefaceCaptions{
     QT_TRANSLATE_NOOP("JobForm", "IPAゴシック"),
 };
 static_assert(kTypefaceCaptions.size() == kTypefaces.size());
+constexpr std::array<const char *, 2> kFormatCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "よこ書き"),
+    QT_TRANSLATE_NOOP("JobForm", "筆算"),
+};
+static_assert(kFormatCaptions.size() == kSheetFormats.size());
+constexpr std::array<const char *, 3> kGuideCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "ます目とくり上がりのメモ"),
+    QT_TRANSLATE_NOOP("JobForm", "ます目だけ"),
+    QT_TRANSLATE_NOOP("JobForm", "ます目なし"),
+};
+static_assert(kGuideCaptions.size() == kGuides.size());
 constexpr std::array<const char *, 2> kRemainderCaptions{
     QT_TRANSLATE_NOOP("JobForm", "5あまり1"),
     QT_TRANSLATE_NOOP("JobForm", "5 … 1"),
@@ -86,7 +97,8 @@ JobForm::JobForm(QWidget *parent)
       classField_(new QCheckBox(tr("年・組・番"), this)),
       dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
       numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
-      title_(new QLineEdit(this)), size_(new QComboBox(this)), typeface_(new QComboBox(this)),
+      title_(new QLineEdit(this)), format_(new QComboBox(this)), guide_(new QComboBox(this)),
+      size_(new QComboBox(this)), typeface_(new QComboBox(this)),
       kana_(new QCheckBox(tr("ひらがなの見出し(&J)"), this)), remainder_(new QComboBox(this)),
       paper_(new QComboBox(this)), landscape_(new QCheckBox(tr("横向き(&O)"), this)),
       sheets_(new QSpinBox(this)), seed_(new QLineEdit(this)),
@@ -108,6 +120,15 @@ JobForm::JobForm(QWidget *parent)
   }
   kinds_.front()->setChecked(true);
   addRow(tr("種類(&K):"), kindsBox_, JobField::Kind);
+
+  // Column form from the second grade, its squares and boxes taken away
+  // as the child needs them less.
+  for (const char *caption : kFormatCaptions)
+    format_->addItem(tr(caption));
+  for (const char *caption : kGuideCaptions)
+    guide_->addItem(tr(caption));
+  guide_->setAccessibleName(tr("筆算の手がかり"));
+  addRow(tr("書き方(&G):"), row(this, {format_, guide_}), JobField::Format);
 
   // The digits' size, for the child's age; the first grade reads kana.
   for (const char *caption : kSizeCaptions)
@@ -174,9 +195,9 @@ JobForm::JobForm(QWidget *parent)
     chain(range->high());
   }
   for (QWidget *next : std::initializer_list<QWidget *>{
-           size_,      typeface_,   kana_,      carry_,      remainder_, count_,  answers_,
-           nameField_, classField_, dateField_, scoreField_, numbers_,   titled_, title_,
-           paper_,     landscape_,  sheets_,    seed_,       newSeed_,   fixSeed_})
+           format_,  guide_,     size_,       typeface_,  kana_,       carry_,   remainder_, count_,
+           answers_, nameField_, classField_, dateField_, scoreField_, numbers_, titled_,    title_,
+           paper_,   landscape_, sheets_,     seed_,      newSeed_,    fixSeed_})
     chain(next);
 
   connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -186,7 +207,7 @@ JobForm::JobForm(QWidget *parent)
     else
       Q_EMIT keptChosen(kept);
   });
-  for (QComboBox *combo : {size_, typeface_, carry_, remainder_, answers_, paper_})
+  for (QComboBox *combo : {format_, guide_, size_, typeface_, carry_, remainder_, answers_, paper_})
     connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
   for (QSpinBox *spin : {count_, sheets_})
     connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
@@ -273,9 +294,11 @@ void JobForm::showKept(const QString &name, const QVariantMap &state) {
 
 void JobForm::updateEnabled() {
   const bool custom = presetChoice() == 0;
-  for (QWidget *widget : std::initializer_list<QWidget *>{
-           kindsBox_, first_, second_, result_, carry_, count_, size_, typeface_, remainder_})
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, count_,
+                                        format_, size_, typeface_, remainder_})
     widget->setEnabled(custom);
+  guide_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Column);
 }
 
 WorksheetJob JobForm::job() const {
@@ -294,6 +317,9 @@ WorksheetJob JobForm::job() const {
       job.carry = carry;
     if (count_->value() > 0)
       job.count = count_->value();
+    job.format = SheetFormat(format_->currentIndex());
+    if (job.format == SheetFormat::Column)
+      job.guide = Guide(guide_->currentIndex());
     job.size = SheetSize(size_->currentIndex());
     job.typeface = Typeface(typeface_->currentIndex());
     job.remainder = RemainderStyle(remainder_->currentIndex());
@@ -399,6 +425,8 @@ QVariantMap JobForm::state() const {
   state[QStringLiteral("title")] = title_->text();
   state[QStringLiteral("paper")] = paper_->currentIndex();
   state[QStringLiteral("landscape")] = landscape_->isChecked();
+  state[QStringLiteral("format")] = format_->currentIndex();
+  state[QStringLiteral("guide")] = guide_->currentIndex();
   state[QStringLiteral("size")] = size_->currentIndex();
   state[QStringLiteral("typeface")] = typeface_->currentIndex();
   state[QStringLiteral("kana")] = kana_->isChecked();
@@ -462,8 +490,11 @@ void JobForm::applyState(const QVariantMap &state) {
     title_->setText(at("title").toString());
   if (has("paper"))
     paper_->setCurrentIndex(std::clamp(at("paper").toInt(), 0, paper_->count() - 1));
-  for (const auto &[key, combo] :
-       {std::pair{"size", size_}, {"typeface", typeface_}, {"remainder", remainder_}})
+  for (const auto &[key, combo] : {std::pair{"format", format_},
+                                   {"guide", guide_},
+                                   {"size", size_},
+                                   {"typeface", typeface_},
+                                   {"remainder", remainder_}})
     if (has(key))
       combo->setCurrentIndex(std::clamp(at(key).toInt(), 0, combo->count() - 1));
   for (const auto &[key, box] : {std::pair{"kana", kana_}, {"landscape", landscape_}})

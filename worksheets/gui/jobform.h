@@ -81,6 +81,8 @@ private:
   QCheckBox *const numbers_;
   QCheckBox *const titled_;
   QLineEdit *const title_;
+  QComboBox *const format_;
+  QComboBox *const guide_;
   QComboBox *const size_;
   QComboBox *const typeface_;
   QCheckBox *const kana_;

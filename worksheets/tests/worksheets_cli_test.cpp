@@ -137,6 +137,14 @@ private Q_SLOTS:
     row("seed not whole", "--kind add --seed 1.5", 2, "--seed: '1.5' is not a whole number");
     row("range not parsing", "--kind add --result 3-9", 2,
         "--result: '3-9' is not a range A..B of whole numbers");
+    row("a missing number in column form", "--kind missing-factor --format column", 2,
+        "--format: column form takes only add, subtract, multiply, divide, divide-remainder");
+    row("a guide inline", "--kind add --guide none", 2, "--guide: only goes with --format column");
+    row("six digits in column form", "--kind add --format column --first 0..100000", 2,
+        "--first: must be between 0 and 99999");
+    row("a dividend shorter than its divisor",
+        "--kind divide --format column --first 1..9 --second 10..99", 2,
+        "--first: the dividend has fewer digits than the divisor");
     row("divisors all 0", "--kind divide --second 0..0", 2, "--second: no divisor of 1 or more");
     row("missing folder", "--kind add -o nowhere/sheet.pdf", 1, "does not exist");
     row("under a plain file", "--kind add -o plain/sheet.pdf", 1, "is not a folder");
@@ -200,6 +208,24 @@ private Q_SLOTS:
     const QString fifthAgain = QDir(dir).filePath("fifth.pdf");
     QCOMPARE(pageText(fifthAgain, 1), fifth);
     QCOMPARE(pageText(fifthAgain, 2), pageText(pdf, 10));
+
+    // Long divisions in column form, squares only: the code brings back the
+    // form and its guide, and the answers read back as text, every step.
+    QCOMPARE(run({"--kind", "divide-remainder", "--format", "column", "--first", "100..999",
+                  "--second", "2..9", "--guide", "squares", "--answers", "--numbers", "--sheets",
+                  "2", "-o", "columns.pdf"},
+                 dir)
+                 .exitCode,
+             0);
+    const QString columns = QDir(dir).filePath("columns.pdf");
+    const QString answers = pageText(columns, 4);
+    QCOMPARE(run({"--reprint", footerCode(answers), "--answers", "-o", "again.pdf"}, dir).exitCode,
+             0);
+    QCOMPARE(pageText(QDir(dir).filePath("again.pdf"), 2), answers);
+    const auto digits = [](const QString &text) {
+      return text.count(QRegularExpression(QStringLiteral("\\b\\d\\b")));
+    };
+    QVERIFY2(digits(answers) > 2 * digits(pageText(columns, 3)), qPrintable(answers));
   }
 
   // A grade-1 sheet: its answers print in a red that a grey-scale print still

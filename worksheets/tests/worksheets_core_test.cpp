@@ -63,6 +63,16 @@ bool borrows(int32_t a, int32_t b) {
   return false;
 }
 
+// Whether a product worked in column form carries: some digit of the
+// multiplier times the first number's lower places reaches the next place.
+bool productCarries(int64_t a, int64_t b) {
+  for (; b > 0; b /= 10)
+    for (int64_t place = 10; place <= a * 10; place *= 10)
+      if (a % place * (b % 10) >= place)
+        return true;
+  return false;
+}
+
 // Whether an item is the sum, difference, product or division it claims,
 // inside its kind's ranges and with the carrying asked for.
 bool holds(const SheetItem &item, const KindPlan &plan) {
@@ -79,8 +89,10 @@ bool holds(const SheetItem &item, const KindPlan &plan) {
   case SheetKind::Subtract:
     return ranges && item.result >= 0 && item.first - item.second == item.result &&
            carry(borrows(item.first, item.second));
-  case SheetKind::Multiply:
-    return ranges && item.first * item.second == item.result;
+  case SheetKind::Multiply: // in column form no two-digit multiplier ends in 0
+    return ranges && item.first * item.second == item.result &&
+           (plan.format == SheetFormat::Inline || ((item.second < 10 || item.second % 10 != 0) &&
+                                                   carry(productCarries(item.first, item.second))));
   case SheetKind::MissingFactor: // and the factor given is not 0, or any factor would do
     return ranges && item.first * item.second == item.result &&
            (item.blank == Blank::First ? item.second : item.first) != 0;
@@ -670,6 +682,26 @@ private Q_SLOTS:
                   j.first = NumberRange{100, 9999}, j.second = NumberRange{2, 99};
                 })
         << -1;
+    QTest::newRow("column products by two digits, carrying")
+        << with(kinds({SheetKind::Multiply}),
+                [](auto &j) {
+                  j.format = SheetFormat::Column, j.first = NumberRange{10, 999};
+                  j.second = NumberRange{2, 99}, j.carry = Carry::With, j.count = 300;
+                })
+        << -1;
+    QTest::newRow("column products without carrying")
+        << with(kinds({SheetKind::Multiply}),
+                [](auto &j) {
+                  j.format = SheetFormat::Column, j.first = NumberRange{10, 99};
+                  j.second = NumberRange{2, 9}, j.carry = Carry::Without, j.count = 100;
+                })
+        << 48; // 4·5 + 3·4 + 2·3 + 1·2 + 4·(1·2)
+    QTest::newRow("five-digit column sums (sampled past 32 bits)")
+        << with(kinds({SheetKind::Add, SheetKind::DivideRemainder}),
+                [](auto &j) {
+                  j.format = SheetFormat::Column, j.min = 1, j.max = 99999, j.count = 60;
+                })
+        << -1;
     QTest::newRow("mix of three") << with(kinds({SheetKind::Add, SheetKind::MissingAddend,
                                                  SheetKind::Divide}),
                                           [](auto &j) { j.count = 31; })
@@ -772,6 +804,9 @@ private Q_SLOTS:
                   j.remainder = RemainderStyle::Dots, j.format = SheetFormat::Inline;
                 })
         << 60;
+    QTest::newRow("column form") << with(kinds({SheetKind::Multiply}), [](auto &j) {
+      j.format = SheetFormat::Column, j.guide = Guide::Squares, j.first = NumberRange{100, 99999};
+    }) << 40;
     QTest::newRow("preset") << with(WorksheetJob{}, [](auto &j) {
       j.preset = &kWorksheetPresets[3], j.fields.name = true, j.kana = false;
     }) << 30;
@@ -795,7 +830,15 @@ private Q_SLOTS:
             again.page == expected.page && again.fields == expected.fields &&
             again.size == expected.size && again.kana == expected.kana &&
             again.preset == expected.preset && again.title == expected.title &&
+            again.format == expected.format && again.guide == expected.guide &&
             again.seed == expected.seed && again.reprint == expected.reprint);
+    // A code printed before the column form still reads.
+    const auto first = jobFromReprintCode("1018-Z300-0040-0006-0WGM-2RQ1");
+    QVERIFY(std::holds_alternative<WorksheetJob>(first));
+    const WorksheetJob &old = std::get<WorksheetJob>(first);
+    QVERIFY(old.kinds == std::vector{SheetKind::Add} && old.max == 99 && !old.format &&
+            old.size == SheetSize::Large && old.seed == 12345 &&
+            old.reprint == (SheetNumber{2, 3}));
     // As a teacher might type it: small letters, O for 0, no dashes.
     std::string typed;
     for (const char c : code)

@@ -154,6 +154,16 @@ private Q_SLOTS:
     QTest::mouseClick(typeface->findChild<QCheckBox *>(), Qt::LeftButton);
     QCOMPARE(f.window->form().job().kana, std::optional(false));
 
+    // Column form and its guide, which only it takes.
+    auto *format = f.labelled<QWidget>(QStringLiteral("書き方"));
+    auto *guide = format->findChildren<QComboBox *>().at(1);
+    QVERIFY(!guide->isEnabled());
+    f.choose(format->findChild<QComboBox *>(), 1);
+    f.choose(guide, 2);
+    job = f.window->form().job();
+    QVERIFY(job.format == SheetFormat::Column && job.guide == Guide::None);
+    QVERIFY(f.window->job() && f.window->job()->sheet.format == SheetFormat::Column);
+
     // A preset fixes the problems; answers, paper, sheets and seed go into the job.
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
     f.choose(f.labelled<QComboBox>(QStringLiteral("答えのプリント")), 2);
@@ -223,7 +233,7 @@ private Q_SLOTS:
       QVERIFY2(QApplication::focusWidget() == field, qPrintable(label->text()));
       ++labels;
     }
-    QCOMPARE(labels, 16);
+    QCOMPARE(labels, 17);
     // Tab goes from the preset to keeping it, then to the first kind's tick,
     // not to the row around it (renaming and removing wait for a kept sheet).
     f.labelled<QComboBox>(QStringLiteral("プリント"))->setFocus();

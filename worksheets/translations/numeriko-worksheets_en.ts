@@ -215,192 +215,197 @@ Exit status:
         <translation>--wait: must be a number of seconds from 0 to %1</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="292"/>
+        <location filename="../cli/commandline.cpp" line="296"/>
         <source>%1: --reprint とはいっしょに使えません（コードがプリントを決めています）</source>
         <translation>%1: does not go with --reprint, whose code names the sheet</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="312"/>
+        <location filename="../cli/commandline.cpp" line="316"/>
         <source>書体 %1 がありません（Debian のパッケージ %2 を入れてください）</source>
         <translation>the typeface %1 is not installed (install the Debian package %2)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="317"/>
+        <location filename="../cli/commandline.cpp" line="321"/>
         <source>シード %1（--seed %1 で同じプリントをもう一度作れます）</source>
         <translation>seed %1 (--seed %1 makes these sheets again)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="327"/>
+        <location filename="../cli/commandline.cpp" line="292"/>
         <source>-o: ファイルの名前が空です</source>
         <translation>-o: the file name is empty</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="332"/>
+        <location filename="../cli/commandline.cpp" line="333"/>
         <source>%1 を書き出せません: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="333"/>
+        <location filename="../cli/commandline.cpp" line="334"/>
         <source>標準出力に</source>
         <translation>to standard output</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="338"/>
+        <location filename="../cli/commandline.cpp" line="339"/>
         <source>%2 に %1 ページを書き出しました</source>
         <translation>wrote %1 pages to %2</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="189"/>
+        <location filename="../cli/joboptions.cpp" line="195"/>
         <source>プリントの下のらんの再印刷コードから、その1枚を同じ番号でもう一度作ります（いっしょに使えるのは --answers、--copies、--title と出力のオプションだけです）。</source>
         <translation>Makes one sheet again, under its own number, from the reprint code in its footer (only --answers, --copies, --title and the output options go with it).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="196"/>
+        <location filename="../cli/joboptions.cpp" line="202"/>
         <source>4つのプリセットの1つ（--list-presets を見てください）。</source>
         <translation>One of the four preset worksheets (see --list-presets).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="201"/>
+        <location filename="../cli/joboptions.cpp" line="207"/>
         <source>問題の種類（--list-kinds を見てください）。くりかえすか a,b のように並べると混ぜられます。</source>
         <translation>A kind of problem (see --list-kinds); give it again, or a list a,b, for a mix.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="206"/>
-        <source>どの数もこれより小さくしない（0..9999）。</source>
-        <translation>Smallest value of every operand (0..9999).</translation>
-    </message>
-    <message>
-        <location filename="../cli/joboptions.cpp" line="209"/>
-        <source>どの数もこれより大きくしない（0..9999）。</source>
-        <translation>Largest value of every operand (0..9999).</translation>
-    </message>
-    <message>
-        <location filename="../cli/joboptions.cpp" line="213"/>
+        <location filename="../cli/joboptions.cpp" line="223"/>
         <source>1つめの数の範囲。たとえば 10..99（わり算ではわられる数）。</source>
         <translation>Range of the first number, e.g. 10..99 (a division&apos;s dividend).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="217"/>
+        <location filename="../cli/joboptions.cpp" line="227"/>
         <source>2つめの数の範囲（わり算ではわる数）。</source>
         <translation>Range of the second number (a division&apos;s divisor).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="220"/>
+        <location filename="../cli/joboptions.cpp" line="230"/>
         <source>答えの範囲（わり算では商）。</source>
         <translation>Range of the result (a division&apos;s quotient).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="224"/>
-        <source>たし算のくり上がり、ひき算のくり下がりが、どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。</source>
-        <translation>Addition with (yes) or without (no) carrying, subtraction with or without borrowing, in any column; any (the default) mixes both.</translation>
-    </message>
-    <message>
-        <location filename="../cli/joboptions.cpp" line="232"/>
+        <location filename="../cli/joboptions.cpp" line="241"/>
         <source>1枚の問題の数（1..10000。指定しなければ1ページ分）。</source>
         <translation>Problems on a sheet (1..10000; default: one full page).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="236"/>
+        <location filename="../cli/joboptions.cpp" line="245"/>
         <source>1ページの問題の行数（1..50。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Rows of problems on a page (1..50; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="242"/>
+        <location filename="../cli/joboptions.cpp" line="251"/>
         <source>1ページの問題の列数（1..10。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Columns of problems on a page (1..10; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="248"/>
+        <location filename="../cli/joboptions.cpp" line="257"/>
         <source>作るプリントの枚数。1枚ずつ問題がちがいます（1..1000）。</source>
         <translation>Different sheets to make (1..1000).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="253"/>
+        <location filename="../cli/joboptions.cpp" line="262"/>
         <source>同じプリントを何枚作るか。答えは1枚（1..100）。</source>
         <translation>Copies of every sheet, with one answer sheet (1..100).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="257"/>
+        <location filename="../cli/joboptions.cpp" line="266"/>
         <source>プリントのシード（0..4294967295）。1枚ずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
         <translation>Seed of the batch (0..4294967295); each sheet&apos;s own seed is in its footer. Drawn at random when not given.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="263"/>
+        <location filename="../cli/joboptions.cpp" line="272"/>
         <source>1枚ごとに、そのあとに答えのプリント。</source>
         <translation>An answer sheet after every sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="267"/>
+        <location filename="../cli/joboptions.cpp" line="276"/>
         <source>名前のらん。</source>
         <translation>A name field.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="269"/>
+        <location filename="../cli/joboptions.cpp" line="278"/>
         <source>年・組・番のらん。</source>
         <translation>A class field (year, class, number).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="282"/>
+        <location filename="../cli/joboptions.cpp" line="291"/>
         <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。</source>
         <translation>Paper: a4 (default), b5 (JIS), a5, letter or b4 (JIS).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="286"/>
+        <location filename="../cli/joboptions.cpp" line="295"/>
         <source>用紙を横向きにします。</source>
         <translation>Turns the paper to landscape.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="289"/>
-        <source>問題の書き方: inline（よこ書き。指定しないとき）。</source>
-        <translation>How problems are set out: inline (default).</translation>
+        <location filename="../cli/joboptions.cpp" line="297"/>
+        <source>問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わるまで）。</source>
+        <translation>How problems are set out: inline (the default) or column (column arithmetic on squared paper; additions and subtractions up to 5 digits, multipliers and divisors up to 2 digits).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="293"/>
+        <location filename="../cli/joboptions.cpp" line="305"/>
+        <source>筆算の手がかり: boxes（ます目とくり上がりのメモ。指定しないとき）、squares（ます目だけ）、none（白い紙）。</source>
+        <translation>Support for column arithmetic: boxes (squares and small boxes for carries, the default), squares (squares only), none (blank paper).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="311"/>
         <source>数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、small（上の学年。5.5 mm）。</source>
         <translation>Size of the digits: large (first grade; 12 mm), medium (default; 8 mm) or small (older children; 5.5 mm).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="300"/>
+        <location filename="../cli/joboptions.cpp" line="318"/>
         <source>書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ UDゴシック）、gothic（IPAゴシック）。</source>
         <translation>Typeface: klee (Klee One, close to the textbooks&apos; hand; default), ud (BIZ UDGothic) or gothic (IPA Gothic).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="306"/>
+        <location filename="../cli/joboptions.cpp" line="324"/>
         <source>見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size large では指定しなくてもひらがなです。</source>
         <translation>Headings in kana (なまえ, ねん くみ ばん, がつ にち); the default with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="310"/>
+        <location filename="../cli/joboptions.cpp" line="328"/>
         <source>--size large でも見出しを漢字で（名前、年 組 番）。</source>
         <translation>Headings in kanji (名前, 年 組 番), also with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="315"/>
+        <location filename="../cli/joboptions.cpp" line="333"/>
         <source>あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。</source>
         <translation>How remainders are written: words (5あまり1; default) or dots (5 … 1).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="265"/>
+        <location filename="../cli/joboptions.cpp" line="274"/>
         <source>答えのプリントを最後にまとめて。</source>
         <translation>All answer sheets after the last sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="271"/>
+        <location filename="../cli/joboptions.cpp" line="213"/>
+        <source>どの数もこれより小さくしない（0..9999、筆算は 0..99999）。</source>
+        <translation>No number below this (0..9999; 0..99999 in column form).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="218"/>
+        <source>どの数もこれより大きくしない（0..9999、筆算は 0..99999）。</source>
+        <translation>No number above this (0..9999; 0..99999 in column form).</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="233"/>
+        <source>たし算のくり上がり、ひき算のくり下がり（筆算ではかけ算のくり上がりも）が、どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。</source>
+        <translation>Whether additions carry and subtractions borrow (in column form, products carry too) in some place (yes) or in none (no). any (the default) mixes both.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="280"/>
         <source>日付のらん: &#x3000;月&#x3000;日。</source>
         <translation>A date field: &#x3000;月&#x3000;日.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="273"/>
+        <location filename="../cli/joboptions.cpp" line="282"/>
         <source>点数のらん: &#x3000;&#x3000;／N。</source>
         <translation>A score field: &#x3000;&#x3000;／N.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="276"/>
+        <location filename="../cli/joboptions.cpp" line="285"/>
         <source>上にタイトル。空ならプリセットや種類の名前。</source>
         <translation>A title at the top; an empty text gives the preset&apos;s caption or the kinds&apos; names.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="279"/>
+        <location filename="../cli/joboptions.cpp" line="288"/>
         <source>問題に番号をつけます。</source>
         <translation>Number the problems.</translation>
     </message>
@@ -431,81 +436,96 @@ Exit status:
     </message>
     <message>
         <location filename="../cli/refusalwording.cpp" line="76"/>
+        <source>--format column（筆算）にだけ使えます</source>
+        <translation>only goes with --format column</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="77"/>
+        <source>筆算にできるのは %1 だけです（□をもとめる問題はよこ書きです）</source>
+        <translation>column form takes only %1 (missing numbers stay inline)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="80"/>
+        <source>わられる数のけた数が、わる数より少なくなっています</source>
+        <translation>the dividend has fewer digits than the divisor</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="83"/>
         <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
         <translation>no problem of these ranges has the carrying asked for</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="77"/>
+        <location filename="../cli/refusalwording.cpp" line="84"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="78"/>
+        <location filename="../cli/refusalwording.cpp" line="85"/>
         <source>この範囲どうしに合う問題がありません</source>
         <translation>no problem fits these ranges together</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="80"/>
+        <location filename="../cli/refusalwording.cpp" line="87"/>
         <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
         <translation>no divisor of %1 or more: a division cannot divide by less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="85"/>
+        <location filename="../cli/refusalwording.cpp" line="92"/>
         <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
         <translation>unknown name &apos;%1&apos; (see %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="88"/>
+        <location filename="../cli/refusalwording.cpp" line="95"/>
         <source>&apos;%1&apos; は使えない値です（使えるのは %2）</source>
         <translation>unknown value &apos;%1&apos; (one of %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="98"/>
+        <location filename="../cli/refusalwording.cpp" line="105"/>
         <source>この大きさでは、この用紙に問題が1つも入りません</source>
         <translation>not one problem fits the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="99"/>
+        <location filename="../cli/refusalwording.cpp" line="106"/>
         <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
         <translation>not one problem fits the paper at this size (%1 would)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="102"/>
+        <location filename="../cli/refusalwording.cpp" line="109"/>
         <source>この用紙とこの大きさでは %1 までです</source>
         <translation>at most %1 fit the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="104"/>
+        <location filename="../cli/refusalwording.cpp" line="111"/>
         <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
         <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="108"/>
+        <location filename="../cli/refusalwording.cpp" line="115"/>
         <source>この書体がありません</source>
         <translation>the typeface is not installed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="110"/>
+        <location filename="../cli/refusalwording.cpp" line="117"/>
         <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
         <translation>the code was made by another version of the program (%1), which this version does not read</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="90"/>
+        <location filename="../cli/refusalwording.cpp" line="97"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="92"/>
+        <location filename="../cli/refusalwording.cpp" line="99"/>
         <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
         <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="94"/>
+        <location filename="../cli/refusalwording.cpp" line="101"/>
         <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="114"/>
+        <location filename="../cli/refusalwording.cpp" line="121"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -579,267 +599,317 @@ Exit status:
     </message>
     <message>
         <location filename="../gui/jobform.cpp" line="56"/>
+        <source>よこ書き</source>
+        <translation>Inline</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="57"/>
+        <source>筆算</source>
+        <translation>Column arithmetic</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="61"/>
+        <source>ます目とくり上がりのメモ</source>
+        <translation>Squares and carry boxes</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="62"/>
+        <source>ます目だけ</source>
+        <translation>Squares only</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="63"/>
+        <source>ます目なし</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="67"/>
         <source>5あまり1</source>
         <translation>In words: 5 r. 1</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="57"/>
+        <location filename="../gui/jobform.cpp" line="68"/>
         <source>5 … 1</source>
         <translation>With dots: 5 … 1</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="82"/>
-        <location filename="../gui/jobform.cpp" line="83"/>
+        <location filename="../gui/jobform.cpp" line="93"/>
+        <location filename="../gui/jobform.cpp" line="94"/>
         <source>指定する</source>
         <translation>Set</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="85"/>
+        <location filename="../gui/jobform.cpp" line="96"/>
         <source>名前</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="86"/>
+        <location filename="../gui/jobform.cpp" line="97"/>
         <source>年・組・番</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="87"/>
+        <location filename="../gui/jobform.cpp" line="98"/>
         <source>日付</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="87"/>
+        <location filename="../gui/jobform.cpp" line="98"/>
         <source>点数</source>
         <translation>Score</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="88"/>
+        <location filename="../gui/jobform.cpp" line="99"/>
         <source>問題の番号</source>
         <translation>Numbers</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="88"/>
+        <location filename="../gui/jobform.cpp" line="99"/>
         <source>つける</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="90"/>
+        <location filename="../gui/jobform.cpp" line="102"/>
         <source>ひらがなの見出し(&amp;J)</source>
         <translation>Kana head&amp;ings</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="91"/>
+        <location filename="../gui/jobform.cpp" line="103"/>
         <source>横向き(&amp;O)</source>
         <translation>Land&amp;scape</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="93"/>
+        <location filename="../gui/jobform.cpp" line="105"/>
         <source>新しく(&amp;W)</source>
         <translation>&amp;Generate</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="94"/>
+        <location filename="../gui/jobform.cpp" line="106"/>
         <source>次も使う(&amp;X)</source>
         <translation>Keep ne&amp;xt time</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="95"/>
+        <location filename="../gui/jobform.cpp" line="107"/>
         <source>種類と範囲を選ぶ</source>
         <translation>Choose kinds and ranges</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="98"/>
+        <location filename="../gui/jobform.cpp" line="110"/>
         <source>プリント(&amp;P):</source>
         <translation>&amp;Worksheet:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="110"/>
+        <location filename="../gui/jobform.cpp" line="122"/>
         <source>種類(&amp;K):</source>
         <translation>&amp;Kinds:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="116"/>
+        <location filename="../gui/jobform.cpp" line="130"/>
+        <source>筆算の手がかり</source>
+        <translation>Support for column arithmetic</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="131"/>
+        <source>書き方(&amp;G):</source>
+        <translation>Set o&amp;ut as:</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="137"/>
         <source>大きさ(&amp;Z):</source>
         <translation>Si&amp;ze:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="121"/>
+        <location filename="../gui/jobform.cpp" line="142"/>
         <source>書体(&amp;Y):</source>
         <translation>T&amp;ypeface:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="122"/>
+        <location filename="../gui/jobform.cpp" line="143"/>
         <source>1つめの数(&amp;1):</source>
         <translation>First number (&amp;1):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="123"/>
+        <location filename="../gui/jobform.cpp" line="144"/>
         <source>2つめの数(&amp;2):</source>
         <translation>Second number (&amp;2):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="124"/>
+        <location filename="../gui/jobform.cpp" line="145"/>
         <source>答えの数(&amp;3):</source>
         <translation>Result (&amp;3):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="126"/>
+        <location filename="../gui/jobform.cpp" line="147"/>
         <source>どちらでも</source>
         <translation>Either</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="127"/>
+        <location filename="../gui/jobform.cpp" line="148"/>
         <source>なし</source>
         <translation>Without</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="128"/>
+        <location filename="../gui/jobform.cpp" line="149"/>
         <source>あり</source>
         <translation>With</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="129"/>
+        <location filename="../gui/jobform.cpp" line="150"/>
         <source>くり上がり・くり下がり(&amp;C):</source>
         <translation>&amp;Carrying, borrowing:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="132"/>
+        <location filename="../gui/jobform.cpp" line="153"/>
         <source>あまりの書き方(&amp;U):</source>
         <translation>Remainders sh&amp;own as:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="135"/>
+        <location filename="../gui/jobform.cpp" line="156"/>
         <source>1ページ分</source>
         <translation>One page</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="136"/>
+        <location filename="../gui/jobform.cpp" line="157"/>
         <source>問題の数(&amp;N):</source>
         <translation>&amp;Number of problems:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="138"/>
+        <location filename="../gui/jobform.cpp" line="159"/>
         <source>つけない</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="139"/>
+        <location filename="../gui/jobform.cpp" line="160"/>
         <source>1枚ごとに</source>
         <translation>After each sheet</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="352"/>
+        <location filename="../gui/jobform.cpp" line="365"/>
+        <source>筆算にだけ使えます</source>
+        <translation>Only for column arithmetic</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="366"/>
+        <source>筆算にできるのは、たし算・ひき算・かけ算・わり算だけです</source>
+        <translation>Column arithmetic takes additions, subtractions, multiplications and divisions only</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="368"/>
+        <source>わられる数のけた数が、わる数より少なくなっています</source>
+        <translation>the dividend has fewer digits than the divisor</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="384"/>
         <source>この用紙には、この大きさの問題が1つも入りません</source>
         <translation>Not one problem fits this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="353"/>
+        <location filename="../gui/jobform.cpp" line="385"/>
         <source>この用紙には、この大きさの問題が1つも入りません（入るのは %1）</source>
         <translation>Not one problem fits this paper at this size (%1 would).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="354"/>
+        <location filename="../gui/jobform.cpp" line="386"/>
         <source>、</source>
         <translation> or </translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="357"/>
+        <location filename="../gui/jobform.cpp" line="389"/>
         <source>この用紙とこの大きさでは%1までです</source>
         <translation>At most %1 fit this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="360"/>
+        <location filename="../gui/jobform.cpp" line="392"/>
         <source>再印刷コードが読めません</source>
         <translation>The reprint code does not read.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="362"/>
+        <location filename="../gui/jobform.cpp" line="394"/>
         <source>この書体がありません。パッケージ %1 を入れてください</source>
         <translation>This typeface is not installed: install the package %1.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="140"/>
+        <location filename="../gui/jobform.cpp" line="161"/>
         <source>最後にまとめて</source>
         <translation>All at the end</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="142"/>
+        <location filename="../gui/jobform.cpp" line="163"/>
         <source>答えのプリント(&amp;A):</source>
         <translation>&amp;Answer sheets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="146"/>
+        <location filename="../gui/jobform.cpp" line="167"/>
         <source>らん(&amp;F):</source>
         <translation>&amp;Fields:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="148"/>
+        <location filename="../gui/jobform.cpp" line="169"/>
         <source>空なら種類の名前</source>
         <translation>Empty: the kinds&apos; names</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="150"/>
+        <location filename="../gui/jobform.cpp" line="171"/>
         <source>タイトル(&amp;T):</source>
         <translation>&amp;Title:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="154"/>
+        <location filename="../gui/jobform.cpp" line="175"/>
         <source>用紙(&amp;S):</source>
         <translation>Pa&amp;per:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="157"/>
+        <location filename="../gui/jobform.cpp" line="178"/>
         <source>枚数(&amp;H):</source>
         <translation>S&amp;heets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="160"/>
+        <location filename="../gui/jobform.cpp" line="181"/>
         <source>シード(&amp;D):</source>
         <translation>Seed (&amp;D):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="330"/>
+        <location filename="../gui/jobform.cpp" line="356"/>
         <source>%1から%2までにしてください</source>
         <translation>Must be between %1 and %2.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="332"/>
+        <location filename="../gui/jobform.cpp" line="358"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="334"/>
+        <location filename="../gui/jobform.cpp" line="360"/>
         <source>プリセットでは変えられません</source>
         <translation>A preset fixes this.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="336"/>
+        <location filename="../gui/jobform.cpp" line="362"/>
         <source>たし算とひき算にだけ使えます</source>
         <translation>Applies to addition and subtraction only.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="338"/>
+        <location filename="../gui/jobform.cpp" line="370"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="340"/>
+        <location filename="../gui/jobform.cpp" line="372"/>
         <source>わる数に%1以上の数が入るようにしてください</source>
         <translation>Let the divisors reach %1 or more.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="344"/>
+        <location filename="../gui/jobform.cpp" line="376"/>
         <source>整数を入れてください</source>
         <translation>Enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="346"/>
+        <location filename="../gui/jobform.cpp" line="378"/>
         <source>種類を1つ以上選んでください</source>
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="365"/>
+        <location filename="../gui/jobform.cpp" line="397"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>
