@@ -247,6 +247,25 @@ int main(int argc, char *argv[]) {
          .held = heldText(grade1.seconds.median() <= kTimeBudgetSeconds &&
                           grade1.fileMegabytes <= kFileBudgetMb && grade1.pages == 60)});
 
+  // A fourth-grade class's long divisions in column form: every square,
+  // the bracket and each worked step of the answers drawn on 60 pages.
+  Batch divisions;
+  divisions.sheets = 30;
+  const std::vector<std::string> divisionOptions = {
+      "--kind",       "divide-remainder", "--format", "column",    "--first",
+      "10..99",       "--second",         "2..9",     "--answers", "--numbers",
+      "--name-field", "--sheets",         "30",       "--seed",    "7"};
+  for (int i = 0; i < 5; ++i)
+    if (!runner.run(divisionOptions, divisions))
+      return fail();
+  print({.measure = "Column long divisions, 30 sheets + answers, 2 digits by 1 (median of 5 "
+                    "processes)",
+         .result = formatted("%.0f ms; %.2f MB file; %.0f pages", divisions.seconds.median() * 1e3,
+                             divisions.fileMegabytes, divisions.pages),
+         .budget = "≤ 1 s, ≤ 2 MB",
+         .held = heldText(divisions.seconds.median() <= kTimeBudgetSeconds &&
+                          divisions.fileMegabytes <= kFileBudgetMb && divisions.pages == 60)});
+
   std::filesystem::remove_all(folder);
   return 0;
 }

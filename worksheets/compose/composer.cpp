@@ -28,11 +28,13 @@ bool drawOwnSheet(PrintCanvas &canvas, const SheetPlan &plan, const std::vector<
     const int32_t last = std::min(count, next + itemsOnPage(grid, page));
     for (int32_t index = 0; next < last; ++index, ++next) {
       const RectMm cell = cellOf(grid, page, index);
-      if (plan.fields.numbers)
-        drawer.onBaseline(cell.left, cell.top + box.baselineMm, look.number,
-                          "(" + std::to_string(next + 1) + ")");
-      layout->draw(drawer, items[std::size_t(next)], cell.left + grid.numberWidthMm, cell.top,
-                   label.answers);
+      const std::string number = "(" + std::to_string(next + 1) + ")";
+      if (plan.fields.numbers && box.number == NumberPlace::Above)
+        drawer.text(cell.left, cell.top, look.number, number);
+      else if (plan.fields.numbers)
+        drawer.onBaseline(cell.left, cell.top + box.baselineMm, look.number, number);
+      layout->draw(drawer, items[std::size_t(next)], cell.left + grid.numberWidthMm,
+                   cell.top + grid.numberHeightMm, label.answers);
     }
     drawFooter(drawer, footerLine(look.footer.family, plan.caption, label, page + 1, grid.pages,
                                   area.width, area.height));

@@ -31,12 +31,14 @@ std::variant<PageGrid, Refusal> gridOf(const SheetPlan &plan, int32_t sheetsInBa
   const HeaderBand band = layOutBand(plan, look, {false, true, 1, sheetsInBatch}, area.width);
   const double em = emMm(look.item);
   GridRequest request;
-  if (plan.fields.numbers)
+  if (plan.fields.numbers && box.number == NumberPlace::Beside)
     request.numberWidthMm =
         textWidthMm(look.number, "(" + std::string(std::size_t(numberDigits), '0') + ")") +
         0.2 * em;
+  if (plan.fields.numbers && box.number == NumberPlace::Above)
+    request.numberHeightMm = cellHeightMm(look.number) + 0.1 * em;
   request.itemWidthMm = box.widthMm + request.numberWidthMm;
-  request.itemHeightMm = box.heightMm;
+  request.itemHeightMm = box.heightMm + request.numberHeightMm;
   request.columnGapMm = std::max(look.size->columnGapEms * em, box.gapMm);
   request.rowGapMm = std::max(look.size->rowGapEms * em, box.gapMm);
   request.bandHeightMm = band.heightMm + look.bandGapMm;

@@ -21,6 +21,7 @@ std::variant<PageGrid, Refusal> layOutGrid(const GridRequest &request) {
   grid.cellWidthMm = request.itemWidthMm;
   grid.cellHeightMm = request.itemHeightMm;
   grid.numberWidthMm = request.numberWidthMm;
+  grid.numberHeightMm = request.numberHeightMm;
   grid.firstPageTopMm = request.bandHeightMm;
   const double firstRoom = request.page.height - request.bandHeightMm - request.footerRoomMm;
   const double laterRoom = request.page.height - request.footerRoomMm;

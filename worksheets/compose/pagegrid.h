@@ -13,12 +13,13 @@
 // sharing out the height (fewer items than a page holds get wider gaps, not
 // an empty foot). Rows or columns the user asked for replace what fits.
 struct GridRequest {
-  double itemWidthMm = 0; // with the problem's number
-  double itemHeightMm = 0;
+  double itemWidthMm = 0;  // with the problem's number
+  double itemHeightMm = 0; // with a number above it
   double numberWidthMm = 0;
-  double columnGapMm = 0;  // at least, between columns
-  double rowGapMm = 0;     // at least, between rows
-  double bandHeightMm = 0; // the first page's header band, with its gap below
+  double numberHeightMm = 0; // a number above the item instead
+  double columnGapMm = 0;    // at least, between columns
+  double rowGapMm = 0;       // at least, between rows
+  double bandHeightMm = 0;   // the first page's header band, with its gap below
   double footerRoomMm = 0;
   SizeMm page;
   std::optional<int64_t> rows;

@@ -17,7 +17,8 @@
 struct PageGrid {
   double cellWidthMm = 0; // an item with its number
   double cellHeightMm = 0;
-  double numberWidthMm = 0; // the problem's number, before the item
+  double numberWidthMm = 0;  // the problem's number, before the item
+  double numberHeightMm = 0; // or above it
   double columnPitchMm = 0;
   int32_t columns = 1;
   int32_t firstPageRows = 1; // rows of items below the header band

@@ -292,13 +292,13 @@ void verifyColumnItem(const std::vector<const Drawn *> &inCell, const std::vecto
   std::vector<ReadRow> work;
   for (const auto &[top, row] : red)
     work.push_back(row);
-  // The problem's number: at the top left, clear of everything else.
+  // The problem's number: at the top left, above and left of all the rest.
   for (const Drawn *n : inCell)
     if (isProblemNumber(n->text)) {
       for (const Drawn *d : inCell)
-        QVERIFY(d == n || (!d->box.meets(n->box) && d->box.left >= n->box.left));
+        QVERIFY(d == n || (d->box.top >= n->box.bottom && d->box.left >= n->box.left));
       for (const Drawn &l : lines)
-        QVERIFY(!l.box.meets(n->box));
+        QVERIFY(!l.box.meets(cell) || (l.box.top >= n->box.bottom && l.box.left >= n->box.left));
     }
   const int64_t a = black.begin()->second.value();
   std::map<int32_t, int32_t> memoWanted;

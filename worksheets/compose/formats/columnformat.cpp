@@ -11,7 +11,7 @@ constexpr double kSquareEms = 1.5;        // a square's side: room for a child's
 constexpr double kMemoStripSquares = 0.6; // the strip of small boxes above
 constexpr double kMemoBoxSquares = 0.5;
 constexpr double kBracketSquares = 0.6; // the room of the division's bracket
-constexpr double kGapSquares = 1.0;     // between problems, room to work
+constexpr double kGapSquares = 0.8;     // between problems, room to work
 constexpr double kStrikeInsetSquares = 0.2;
 // Squares a child's digits stand out against: a light grey, thin.
 constexpr Ink kSquareInk{170, 170, 170};
@@ -42,9 +42,8 @@ public:
     const double below = cellHeightMm(item_) - ascentMm(item_) - (square_ - figure) / 2;
     gridTop_ = std::max(memoStrip_, above);
     box_.heightMm = gridTop_ + most.rows * square_ + std::max(0.0, below);
-    // The problem's number at the top left, above and left of the work.
-    box_.baselineMm = ascentMm(look.number);
     box_.gapMm = kGapSquares * square_;
+    box_.number = NumberPlace::Above;
   }
 
   [[nodiscard]] ItemBox box() const override { return box_; }

@@ -11,11 +11,16 @@
 // drawn as a problem or as its answer in that room. The composer does the
 // rest, the same for every format.
 
+// Where a problem's number stands: beside the item on its baseline, or at
+// the top left of its cell, above all the item draws.
+enum class NumberPlace { Beside, Above };
+
 struct ItemBox {
   double widthMm = 0;
   double heightMm = 0;
   double baselineMm = 0; // where the problem's number stands beside it
   double gapMm = 0;      // at least this much between items, if more than the size's gaps
+  NumberPlace number = NumberPlace::Beside;
 };
 
 // The items of one sheet, in one format and one look.
