@@ -70,7 +70,8 @@ QString reason(const Refusal &r, const QString &value) {
   case RefusalReason::NotWithPreset:
     return CommandLine::tr("--preset とはいっしょに使えません（プリセットの問題は決まっています）");
   case RefusalReason::NotForKinds:
-    return CommandLine::tr("add、subtract、missing-addend にだけ使えます");
+    return CommandLine::tr(
+        "add、subtract、missing-addend にだけ使えます（筆算では multiply にも）");
   case RefusalReason::NotForFormat:
     return r.field == JobField::Guide
                ? CommandLine::tr("--format column（筆算）にだけ使えます")

@@ -36,7 +36,8 @@ enum class RefusalReason {
   OutOfRange,    // outside low..high
   LowAboveHigh,  // a range or --min/--max the wrong way round
   NotWithPreset, // a preset fixes its problems and its page
-  NotForKinds,   // carrying only means something for addition and subtraction
+  NotForKinds,   // carrying only means something for addition and subtraction (and
+                 // products in column form)
   NotForFormat,  // not in this format: Format lists in allowed the kinds it takes;
                  // Guide is for the column form only
   FewerDigits,   // a dividend with fewer digits than every divisor

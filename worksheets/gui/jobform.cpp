@@ -359,7 +359,7 @@ QString JobForm::refusalText(const Refusal &refusal) {
   case RefusalReason::NotWithPreset:
     return tr("プリセットでは変えられません");
   case RefusalReason::NotForKinds:
-    return tr("たし算とひき算にだけ使えます");
+    return tr("たし算とひき算（筆算ではかけ算も）にだけ使えます");
   case RefusalReason::NotForFormat:
     return refusal.field == JobField::Guide
                ? tr("筆算にだけ使えます")

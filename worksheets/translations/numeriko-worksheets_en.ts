@@ -430,11 +430,6 @@ Exit status:
         <translation>does not go with --preset, which fixes its problems</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="73"/>
-        <source>add、subtract、missing-addend にだけ使えます</source>
-        <translation>only applies to add, subtract and missing-addend</translation>
-    </message>
-    <message>
         <location filename="../cli/refusalwording.cpp" line="76"/>
         <source>--format column（筆算）にだけ使えます</source>
         <translation>only goes with --format column</translation>
@@ -513,6 +508,11 @@ Exit status:
         <location filename="../cli/refusalwording.cpp" line="97"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="73"/>
+        <source>add、subtract、missing-addend にだけ使えます（筆算では multiply にも）</source>
+        <translation>only applies to add, subtract and missing-addend (and multiply in column form)</translation>
     </message>
     <message>
         <location filename="../cli/refusalwording.cpp" line="99"/>
@@ -784,6 +784,11 @@ Exit status:
         <translation>After each sheet</translation>
     </message>
     <message>
+        <location filename="../gui/jobform.cpp" line="362"/>
+        <source>たし算とひき算（筆算ではかけ算も）にだけ使えます</source>
+        <translation>Applies to addition and subtraction only (and multiplication in column form).</translation>
+    </message>
+    <message>
         <location filename="../gui/jobform.cpp" line="365"/>
         <source>筆算にだけ使えます</source>
         <translation>Only for column arithmetic</translation>
@@ -882,11 +887,6 @@ Exit status:
         <location filename="../gui/jobform.cpp" line="360"/>
         <source>プリセットでは変えられません</source>
         <translation>A preset fixes this.</translation>
-    </message>
-    <message>
-        <location filename="../gui/jobform.cpp" line="362"/>
-        <source>たし算とひき算にだけ使えます</source>
-        <translation>Applies to addition and subtraction only.</translation>
     </message>
     <message>
         <location filename="../gui/jobform.cpp" line="370"/>
