@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 22> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 23> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -21,6 +21,7 @@ constexpr std::array<std::pair<JobField, const char *>, 22> kOptionOf{{
     {JobField::Format, "--format"},     {JobField::Size, "--size"},
     {JobField::Typeface, "--typeface"}, {JobField::Remainder, "--remainder"},
     {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
+    {JobField::Numbers, "--numbers"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {
@@ -102,6 +103,10 @@ QString reason(const Refusal &r, const QString &value) {
     return CommandLine::tr(
         "種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）");
   case RefusalReason::DoesNotFit:
+    if (r.field == JobField::Numbers)
+      return CommandLine::tr(
+          "このプリセットの問題の上に、この用紙では番号の入る場所がありません"
+          "（年・組・番、日付、点数のらんをへらすか、大きい用紙にしてください）");
     return r.allowed.empty()
                ? CommandLine::tr("この大きさでは、この用紙に問題が1つも入りません")
                : CommandLine::tr("この大きさでは、この用紙に問題が1つも入りません（入るのは %1）")

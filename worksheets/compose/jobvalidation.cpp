@@ -6,6 +6,7 @@
 #include "formats/itemformat.h"
 #include "headerband.h"
 #include "pagegrid.h"
+#include "presetsheet.h"
 #include "sheetlook.h"
 
 #include <algorithm>
@@ -96,6 +97,8 @@ JobCheck validateJob(const WorksheetJob &job) {
   if (!resolved)
     return check;
   SheetPlan &sheet = resolved->sheet;
+  if (sheet.preset && sheet.fields.numbers && !presetNumbersFit(sheet, kSheetDpi))
+    return Refusal{JobField::Numbers, RefusalReason::DoesNotFit};
   if (!sheet.preset) {
     if (const auto refusal = layOut(sheet, resolved->sheetsInBatch))
       return *refusal;

@@ -184,27 +184,59 @@ int32_t widthForNameField(const WorksheetPreset &preset, int32_t width, int32_t 
   return beyond > 0 ? clampToInt32(width - beyond - 8) : width;
 }
 
+// Where the window's page goes on the sheet, in the canvas's pixels: below
+// the band, which holds the fields the window's page has no room for and
+// then the title and the number; it stands on both sheets, so that the
+// answers lie where the problems do.
+struct PresetPage {
+  SheetLook look;
+  bool banded = false;
+  HeaderBand band;
+  int32_t lowered = 0; // the window's page below the band
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+PresetPage presetPage(const SheetPlan &plan, const SheetLabel &label, int32_t dpi) {
+  PresetPage page;
+  // The band speaks the window page's gothic.
+  SheetPlan gothic = plan;
+  gothic.typeface = Typeface::Gothic;
+  page.look = lookOf(gothic);
+  page.banded = plan.fields.className || plan.fields.date || plan.fields.score;
+  if (page.banded)
+    page.band = layOutBand(plan, page.look, {label.answers, false, label.sheet, label.sheets},
+                           composedArea(plan.page).width);
+  const PrintableArea pixels = printableArea(plan.page, dpi);
+  const auto toPixels = [&](double mm) { return int32_t(mm * dpi / 25.4); };
+  page.lowered = page.banded ? toPixels(page.band.heightMm + page.look.bandGapMm) : 0;
+  page.height = pixels.height - page.lowered - toPixels(footerRoomMm(kIpaGothicFamily));
+  page.width =
+      plan.fields.name ? widthForNameField(*plan.preset, pixels.width, page.height) : pixels.width;
+  return page;
+}
+
 } // namespace
+
+bool presetNumbersFit(const SheetPlan &plan, int32_t dpi) {
+  const PresetPage page = presetPage(plan, {}, dpi);
+  const WorksheetPreset &preset = *plan.preset;
+  PrintLayout layout;
+  computeLayout(layout, preset.rows, preset.columns, 1, preset.charsAcross, page.width,
+                page.height);
+  return numberAboveCell(layout) > 0;
+}
 
 bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label) {
   const WorksheetPreset &preset = *plan.preset;
   const SizeMm area = composedArea(plan.page);
-  // The band speaks the window page's gothic.
-  SheetPlan gothic = plan;
-  gothic.typeface = Typeface::Gothic;
-  const SheetLook look = lookOf(gothic);
-  // The band holds the fields the window's page has no room for, and then
-  // the title and the number; it stands on both sheets, so that the answers
-  // lie where the problems do.
-  const bool banded = plan.fields.className || plan.fields.date || plan.fields.score;
-  const HeaderBand band =
-      banded ? layOutBand(plan, look, {label.answers, false, label.sheet, label.sheets}, area.width)
-             : HeaderBand{};
+  const PresetPage page = presetPage(plan, label, canvas.verticalDpi());
+  const SheetLook &look = page.look;
+  const bool banded = page.banded;
+  const HeaderBand &band = page.band;
   const std::string_view face = kIpaGothicFamily;
-  const PrintableArea pixels = printableArea(plan.page, canvas.verticalDpi());
-  const auto toPixels = [&](double mm) { return int32_t(mm * canvas.verticalDpi() / 25.4); };
-  const int32_t lowered = banded ? toPixels(band.heightMm + look.bandGapMm) : 0;
-  const int32_t height = pixels.height - lowered - toPixels(footerRoomMm(face));
+  const int32_t lowered = page.lowered;
+  const int32_t height = page.height;
 
   auto bank = std::make_unique<ProblemBank>();
   PrintLayout layout;
@@ -223,8 +255,6 @@ bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabe
     drawFooter(drawer, footerLine(face, plan.caption, label, 1, 1, area.width, area.height));
   });
   const PrintOptions options{.nameField = plan.fields.name, .answerSheet = label.answers};
-  const int32_t width =
-      plan.fields.name ? widthForNameField(preset, pixels.width, height) : pixels.width;
-  return printPreset(preset, sheet, *bank, layout, width, height, options, random) ==
+  return printPreset(preset, sheet, *bank, layout, page.width, height, options, random) ==
          PrintOutcome::Printed;
 }

@@ -11,3 +11,7 @@
 // above the window's page, which moves down by the band's height. false
 // when the canvas refused the page.
 bool drawPresetSheet(PrintCanvas &canvas, const SheetPlan &plan, const SheetLabel &label);
+
+// Whether the preset's rows leave room for the problems' numbers above
+// them on its paper, below the band its fields ask for.
+[[nodiscard]] bool presetNumbersFit(const SheetPlan &plan, int32_t dpi);

@@ -30,6 +30,7 @@ enum class JobField {
   Remainder,
   Reprint,
   Guide,
+  Numbers,
 };
 
 enum class RefusalReason {
@@ -47,7 +48,8 @@ enum class RefusalReason {
   NotANumber,    // not a whole number
   NotARange,     // not A..B
   Missing,       // neither a preset nor a kind
-  DoesNotFit,    // no problem fits the paper at this size; allowed lists the sizes that do
+  DoesNotFit,    // no problem fits the paper at this size; allowed lists the sizes that do;
+                 // Numbers: a preset's rows leave them no room on this paper
   TooMany,       // more rows or columns than the page holds at this size (at most high)
   BadText,       // control characters, or longer than high characters
   NotACode,      // not a reprint code, or one misread

@@ -164,7 +164,7 @@ JobForm::JobForm(QWidget *parent)
 
   nameField_->setChecked(true);
   auto *fields = row(this, {nameField_, classField_, dateField_, scoreField_, numbers_});
-  addRow(tr("らん(&F):"), fields, std::nullopt);
+  addRow(tr("らん(&F):"), fields, JobField::Numbers);
 
   title_->setPlaceholderText(tr("空なら種類の名前"));
   title_->setEnabled(false);
@@ -377,6 +377,9 @@ QString JobForm::refusalText(const Refusal &refusal) {
   case RefusalReason::Missing:
     return tr("種類を1つ以上選んでください");
   case RefusalReason::DoesNotFit: {
+    if (refusal.field == JobField::Numbers)
+      return tr("この用紙では、問題の上に番号の入る場所がありません（らんをへらすか、大きい用紙に"
+                "してください）");
     QStringList sizes;
     for (const std::string_view name : refusal.allowed)
       if (const auto size = sizeNamed(name))

@@ -126,6 +126,9 @@ private Q_SLOTS:
         "--size: not one problem fits the paper at this size (medium, small would)");
     row("ranges without problems", "--kind subtract --first 0..3 --second 5..9", 2,
         "--first 0..3, --second 5..9: no problem fits these ranges together");
+    row("a preset's numbers without room",
+        "--preset x81 --paper a5 --name-field --class-field --date-field --score-field --numbers",
+        2, "--numbers: this preset's rows leave no room for numbers above them on this paper");
     row("size with a preset", "--preset x81 --size large", 2, "--size: does not go with --preset");
     row("not a reprint code", "--reprint 12-XYZ!", 2,
         "--reprint: '12-XYZ!' does not read as a reprint code");

@@ -612,6 +612,13 @@ private Q_SLOTS:
       j.page = {Paper::A5, true};
     }) << Refusal{F::Size, R::DoesNotFit, 1, 0, {"small"}, {}};
     row("more rows than fit", with(add, [](auto &j) { j.rows = 50; }), F::Rows, R::TooMany, 1, 14);
+    row("a preset's numbers with no room above its rows",
+        with(preset,
+             [](auto &j) {
+               j.preset = &kWorksheetPresets[0], j.page.paper = Paper::A5;
+               j.fields = {true, true, true, true, true};
+             }),
+        F::Numbers, R::DoesNotFit);
     row("a size with a preset", with(preset, [](auto &j) { j.size = SheetSize::Small; }), F::Size,
         R::NotWithPreset);
     row("reprint of a sheet beyond its batch",

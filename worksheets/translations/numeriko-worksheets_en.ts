@@ -410,122 +410,127 @@ Exit status:
         <translation>Number the problems.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="65"/>
+        <location filename="../cli/refusalwording.cpp" line="66"/>
         <source>%1 から %2 までにしてください</source>
         <translation>must be between %1 and %2</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="68"/>
+        <location filename="../cli/refusalwording.cpp" line="69"/>
         <source>--max より大きくできません</source>
         <translation>must not be above --max</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="69"/>
+        <location filename="../cli/refusalwording.cpp" line="70"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="71"/>
+        <location filename="../cli/refusalwording.cpp" line="72"/>
         <source>--preset とはいっしょに使えません（プリセットの問題は決まっています）</source>
         <translation>does not go with --preset, which fixes its problems</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="76"/>
+        <location filename="../cli/refusalwording.cpp" line="78"/>
         <source>--format column（筆算）にだけ使えます</source>
         <translation>only goes with --format column</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="77"/>
+        <location filename="../cli/refusalwording.cpp" line="79"/>
         <source>筆算にできるのは %1 だけです（□をもとめる問題はよこ書きです）</source>
         <translation>column form takes only %1 (missing numbers stay inline)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="80"/>
+        <location filename="../cli/refusalwording.cpp" line="82"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="83"/>
+        <location filename="../cli/refusalwording.cpp" line="85"/>
         <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
         <translation>no problem of these ranges has the carrying asked for</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="84"/>
+        <location filename="../cli/refusalwording.cpp" line="86"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="85"/>
+        <location filename="../cli/refusalwording.cpp" line="87"/>
         <source>この範囲どうしに合う問題がありません</source>
         <translation>no problem fits these ranges together</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="87"/>
+        <location filename="../cli/refusalwording.cpp" line="89"/>
         <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
         <translation>no divisor of %1 or more: a division cannot divide by less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="92"/>
+        <location filename="../cli/refusalwording.cpp" line="94"/>
         <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
         <translation>unknown name &apos;%1&apos; (see %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="95"/>
+        <location filename="../cli/refusalwording.cpp" line="97"/>
         <source>&apos;%1&apos; は使えない値です（使えるのは %2）</source>
         <translation>unknown value &apos;%1&apos; (one of %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="105"/>
+        <location filename="../cli/refusalwording.cpp" line="107"/>
+        <source>このプリセットの問題の上に、この用紙では番号の入る場所がありません（年・組・番、日付、点数のらんをへらすか、大きい用紙にしてください）</source>
+        <translation>this preset's rows leave no room for numbers above them on this paper (leave out the class, date or score field, or take larger paper)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="110"/>
         <source>この大きさでは、この用紙に問題が1つも入りません</source>
         <translation>not one problem fits the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="106"/>
+        <location filename="../cli/refusalwording.cpp" line="111"/>
         <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
         <translation>not one problem fits the paper at this size (%1 would)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="109"/>
+        <location filename="../cli/refusalwording.cpp" line="114"/>
         <source>この用紙とこの大きさでは %1 までです</source>
         <translation>at most %1 fit the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="111"/>
+        <location filename="../cli/refusalwording.cpp" line="116"/>
         <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
         <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="115"/>
+        <location filename="../cli/refusalwording.cpp" line="120"/>
         <source>この書体がありません</source>
         <translation>the typeface is not installed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="117"/>
+        <location filename="../cli/refusalwording.cpp" line="122"/>
         <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
         <translation>the code was made by another version of the program (%1), which this version does not read</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="97"/>
+        <location filename="../cli/refusalwording.cpp" line="99"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="73"/>
+        <location filename="../cli/refusalwording.cpp" line="74"/>
         <source>add、subtract、missing-addend にだけ使えます（筆算では multiply にも）</source>
         <translation>only applies to add, subtract and missing-addend (and multiply in column form)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="99"/>
+        <location filename="../cli/refusalwording.cpp" line="101"/>
         <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
         <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="101"/>
+        <location filename="../cli/refusalwording.cpp" line="103"/>
         <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="121"/>
+        <location filename="../cli/refusalwording.cpp" line="126"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -804,32 +809,37 @@ Exit status:
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="384"/>
+        <location filename="../gui/jobform.cpp" line="381"/>
+        <source>この用紙では、問題の上に番号の入る場所がありません（らんをへらすか、大きい用紙にしてください）</source>
+        <translation>No room for numbers above the problems on this paper: leave out a field or take larger paper.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="387"/>
         <source>この用紙には、この大きさの問題が1つも入りません</source>
         <translation>Not one problem fits this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="385"/>
+        <location filename="../gui/jobform.cpp" line="388"/>
         <source>この用紙には、この大きさの問題が1つも入りません（入るのは %1）</source>
         <translation>Not one problem fits this paper at this size (%1 would).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="386"/>
+        <location filename="../gui/jobform.cpp" line="389"/>
         <source>、</source>
         <translation> or </translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="389"/>
+        <location filename="../gui/jobform.cpp" line="392"/>
         <source>この用紙とこの大きさでは%1までです</source>
         <translation>At most %1 fit this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="392"/>
+        <location filename="../gui/jobform.cpp" line="395"/>
         <source>再印刷コードが読めません</source>
         <translation>The reprint code does not read.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="394"/>
+        <location filename="../gui/jobform.cpp" line="397"/>
         <source>この書体がありません。パッケージ %1 を入れてください</source>
         <translation>This typeface is not installed: install the package %1.</translation>
     </message>
@@ -909,7 +919,7 @@ Exit status:
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="397"/>
+        <location filename="../gui/jobform.cpp" line="400"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>
