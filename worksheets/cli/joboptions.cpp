@@ -298,7 +298,7 @@ const QList<JobOption> &jobOptions() {
                                 "問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。"
                                 "たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わる"
                                 "まで）。"),
-              "format"),
+              "inline|column"),
        &format},
       {valued(
            "guide",

@@ -10,8 +10,9 @@ int32_t fitting(double room, double size, double gap) {
   return int32_t(std::floor((room + gap + 1e-9) / (size + gap)));
 }
 
+// TooMany: at most `high`, from 1.
 Refusal refusal(JobField field, RefusalReason reason, int64_t high = 0) {
-  return {field, reason, 1, high};
+  return {field, reason, high > 0 ? 1 : 0, high};
 }
 
 } // namespace

@@ -131,6 +131,12 @@ WorksheetJob jobFrom(Bytes &in) {
     job.remainder = RemainderStyle::Dots;
   if (has(16))
     job.kana = has(17);
+  // Read last, so that the corpus's earlier inputs keep their jobs.
+  const uint8_t form = in.byte();
+  if (form & 1)
+    job.format = static_cast<SheetFormat>((form >> 1) % kSheetFormats.size());
+  if (form & 8)
+    job.guide = static_cast<Guide>((form >> 4) % kGuides.size());
   return job;
 }
 
