@@ -46,15 +46,16 @@ bool takesCarry(SheetKind kind, SheetFormat format) {
 }
 
 // What the column form asks of a kind beyond its ranges: a multiplier or
-// divisor of at most two digits (capped when only --max set it), a quotient
-// of at least 1, and a dividend with digits enough for the divisor.
+// divisor of at most two digits (capped when only --max set it, refused
+// when --second or --min ask for more), a quotient of at least 1, and a
+// dividend with digits enough for the divisor.
 void fitColumn(KindPlan &plan, const WorksheetJob &job) {
   const ColumnKindInfo *column = columnKind(plan.kind);
+  const Limits second{kColumnOperandLimits.low, column->secondHigh};
   if (job.second)
-    checkOperand(plan.second.high, {kColumnOperandLimits.low, column->secondHigh},
-                 JobField::Second);
+    checkOperand(plan.second.high, second, JobField::Second);
+  checkOperand(plan.second.low, second, JobField::Min);
   plan.second.high = std::min(plan.second.high, column->secondHigh);
-  plan.second.low = std::min(plan.second.low, plan.second.high);
   if (plan.kind != SheetKind::Divide && plan.kind != SheetKind::DivideRemainder)
     return;
   plan.result.low = std::max<int64_t>(plan.result.low, 1);
