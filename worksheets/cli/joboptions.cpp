@@ -236,6 +236,11 @@ const QList<JobOption> &jobOptions() {
                   "どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。"),
               "yes|no|any"),
        &carry},
+      {flag("no-trivial",
+            QT_TRANSLATE_NOOP("CommandLine",
+                              "0や1の問題（0をたす・ひく、0や1をかける、1でわる、同じ数をひく）を"
+                              "入れません。")),
+       &jobFlag<&WorksheetJob::leaveOutTrivial>},
       {valued(
            "count",
            QT_TRANSLATE_NOOP("CommandLine", "1枚の問題の数（1..10000。指定しなければ1ページ分）。"),

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 23> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 24> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -21,7 +21,7 @@ constexpr std::array<std::pair<JobField, const char *>, 23> kOptionOf{{
     {JobField::Format, "--format"},     {JobField::Size, "--size"},
     {JobField::Typeface, "--typeface"}, {JobField::Remainder, "--remainder"},
     {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
-    {JobField::Numbers, "--numbers"},
+    {JobField::Numbers, "--numbers"},   {JobField::Trivial, "--no-trivial"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {

@@ -42,6 +42,25 @@ bool productCarries(int64_t a, int64_t b) {
   return false;
 }
 
+// A problem a child answers without working: an operand 0, a factor or a
+// divisor 1, a number less itself.
+bool trivial(const SheetItem &item) {
+  switch (item.kind) {
+  case SheetKind::Add:
+  case SheetKind::MissingAddend:
+    return item.first == 0 || item.second == 0;
+  case SheetKind::Subtract:
+    return item.second == 0 || item.first == item.second;
+  case SheetKind::Multiply:
+  case SheetKind::MissingFactor:
+    return item.first <= 1 || item.second <= 1;
+  case SheetKind::Divide:
+  case SheetKind::DivideRemainder:
+    break;
+  }
+  return item.first == 0 || item.second == 1;
+}
+
 bool wanted(Carry carry, bool happens) {
   return carry == Carry::Any || (carry == Carry::With) == happens;
 }
@@ -105,6 +124,8 @@ FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
 }
 
 bool FactSpace::passes(int64_t outer, int64_t inner) const {
+  if (plan_.leaveOutTrivial && trivial(item(outer, inner)))
+    return false;
   switch (plan_.kind) {
   case SheetKind::Add:
   case SheetKind::MissingAddend:

@@ -157,6 +157,7 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format) {
       plan.result = *info.result;
     if (takesCarry(kind, format) && job.carry)
       plan.carry = *job.carry;
+    plan.leaveOutTrivial = job.leaveOutTrivial;
     if (column)
       fitColumn(plan, job);
     const int64_t smallestDivisor = kind == SheetKind::Divide ? 1 : 2;
@@ -196,6 +197,7 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(job.second.has_value(), JobField::Second);
   refuse(job.result.has_value(), JobField::Result);
   refuse(job.carry.has_value(), JobField::Carry);
+  refuse(job.leaveOutTrivial, JobField::Trivial);
   refuse(job.rows.has_value(), JobField::Rows);
   refuse(job.columns.has_value(), JobField::Columns);
   refuse(job.count.has_value(), JobField::Count);

@@ -14,5 +14,6 @@ struct KindPlan {
   NumberRange result; // 0..kNoBound when the user set none
   Carry carry = Carry::Any;
   SheetFormat format = SheetFormat::Inline; // column form leaves out some products
+  bool leaveOutTrivial = false;
   friend bool operator==(const KindPlan &, const KindPlan &) = default;
 };

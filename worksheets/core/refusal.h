@@ -31,6 +31,7 @@ enum class JobField {
   Reprint,
   Guide,
   Numbers,
+  Trivial,
 };
 
 enum class RefusalReason {

@@ -156,6 +156,7 @@ void writeJob(BitWriter &out, const WorksheetJob &job) {
   out.choice(job.remainder, 2);
   out.choice(job.kana, 2);
   out.choice(job.guide, 2);
+  out.flag(job.leaveOutTrivial);
 }
 
 WorksheetJob readJob(BitReader &in, uint64_t version) {
@@ -196,8 +197,10 @@ WorksheetJob readJob(BitReader &in, uint64_t version) {
   job.typeface = in.choice<Typeface>(2, kTypefaces.size());
   job.remainder = in.choice<RemainderStyle>(2, kRemainderStyles.size());
   job.kana = in.choice<bool>(2, 2);
-  if (version > 1)
+  if (version > 1) {
     job.guide = in.choice<Guide>(2, kGuides.size());
+    job.leaveOutTrivial = in.flag();
+  }
   return job;
 }
 

@@ -75,6 +75,7 @@ struct WorksheetJob {
   std::optional<NumberRange> second;
   std::optional<NumberRange> result;
   std::optional<Carry> carry;
+  bool leaveOutTrivial = false; // no operand 0, ×1, ÷1 or a − a
   std::optional<int64_t> rows;
   std::optional<int64_t> columns;
   std::optional<int64_t> count;

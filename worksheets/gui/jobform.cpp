@@ -92,7 +92,8 @@ JobForm::JobForm(QWidget *parent)
     : QWidget(parent), layout_(new QFormLayout(this)), preset_(new QComboBox(this)),
       kindsBox_(new QWidget(this)), first_(new RangeField(tr("指定する"), this)),
       second_(new RangeField(tr("指定する"), this)), result_(new RangeField(tr("指定する"), this)),
-      carry_(new QComboBox(this)), count_(new QSpinBox(this)), answers_(new QComboBox(this)),
+      carry_(new QComboBox(this)), noTrivial_(new QCheckBox(tr("0や1の問題を入れない(&B)"), this)),
+      count_(new QSpinBox(this)), answers_(new QComboBox(this)),
       nameField_(new QCheckBox(tr("名前"), this)),
       classField_(new QCheckBox(tr("年・組・番"), this)),
       dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
@@ -147,7 +148,7 @@ JobForm::JobForm(QWidget *parent)
   carry_->addItem(tr("どちらでも"), int(Carry::Any));
   carry_->addItem(tr("なし"), int(Carry::Without));
   carry_->addItem(tr("あり"), int(Carry::With));
-  addRow(tr("くり上がり・くり下がり(&C):"), carry_, JobField::Carry);
+  addRow(tr("くり上がり・くり下がり(&C):"), row(this, {carry_, noTrivial_}), JobField::Carry);
   for (const char *caption : kRemainderCaptions)
     remainder_->addItem(tr(caption));
   addRow(tr("あまりの書き方(&U):"), remainder_, JobField::Remainder);
@@ -195,9 +196,10 @@ JobForm::JobForm(QWidget *parent)
     chain(range->high());
   }
   for (QWidget *next : std::initializer_list<QWidget *>{
-           format_,  guide_,     size_,       typeface_,  kana_,       carry_,   remainder_, count_,
-           answers_, nameField_, classField_, dateField_, scoreField_, numbers_, titled_,    title_,
-           paper_,   landscape_, sheets_,     seed_,      newSeed_,    fixSeed_})
+           format_,    guide_,      size_,    typeface_, kana_,      carry_,
+           noTrivial_, remainder_,  count_,   answers_,  nameField_, classField_,
+           dateField_, scoreField_, numbers_, titled_,   title_,     paper_,
+           landscape_, sheets_,     seed_,    newSeed_,  fixSeed_})
     chain(next);
 
   connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -213,8 +215,8 @@ JobForm::JobForm(QWidget *parent)
     connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
   for (RangeField *range : {first_, second_, result_})
     connect(range, &RangeField::changed, this, &JobForm::changed);
-  for (QCheckBox *box :
-       {nameField_, classField_, dateField_, scoreField_, numbers_, titled_, kana_, landscape_})
+  for (QCheckBox *box : {nameField_, classField_, dateField_, scoreField_, numbers_, titled_, kana_,
+                         landscape_, noTrivial_})
     connect(box, &QCheckBox::toggled, this, &JobForm::changed);
   connect(titled_, &QCheckBox::toggled, title_, &QWidget::setEnabled);
   for (QLineEdit *edit : {title_, seed_})
@@ -295,8 +297,8 @@ void JobForm::showKept(const QString &name, const QVariantMap &state) {
 void JobForm::updateEnabled() {
   const bool custom = presetChoice() == 0;
   for (QWidget *widget :
-       std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, count_,
-                                        format_, size_, typeface_, remainder_})
+       std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, noTrivial_,
+                                        count_, format_, size_, typeface_, remainder_})
     widget->setEnabled(custom);
   guide_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Column);
 }
@@ -315,6 +317,7 @@ WorksheetJob JobForm::job() const {
     job.result = result_->range();
     if (const auto carry = Carry(carry_->currentData().toInt()); carry != Carry::Any)
       job.carry = carry;
+    job.leaveOutTrivial = noTrivial_->isChecked();
     if (count_->value() > 0)
       job.count = count_->value();
     job.format = SheetFormat(format_->currentIndex());
@@ -419,6 +422,7 @@ QVariantMap JobForm::state() const {
   state[QStringLiteral("second")] = range(second_);
   state[QStringLiteral("result")] = range(result_);
   state[QStringLiteral("carry")] = carry_->currentIndex();
+  state[QStringLiteral("noTrivial")] = noTrivial_->isChecked();
   state[QStringLiteral("count")] = count_->value();
   state[QStringLiteral("answers")] = answers_->currentIndex();
   state[QStringLiteral("fields")] =
@@ -500,7 +504,8 @@ void JobForm::applyState(const QVariantMap &state) {
                                    {"remainder", remainder_}})
     if (has(key))
       combo->setCurrentIndex(std::clamp(at(key).toInt(), 0, combo->count() - 1));
-  for (const auto &[key, box] : {std::pair{"kana", kana_}, {"landscape", landscape_}})
+  for (const auto &[key, box] :
+       {std::pair{"kana", kana_}, {"landscape", landscape_}, {"noTrivial", noTrivial_}})
     if (has(key))
       box->setChecked(at(key).toBool());
   if (has("sheets"))

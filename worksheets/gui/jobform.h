@@ -72,6 +72,7 @@ private:
   RangeField *const second_;
   RangeField *const result_;
   QComboBox *const carry_;
+  QCheckBox *const noTrivial_;
   QSpinBox *const count_;
   QComboBox *const answers_;
   QCheckBox *const nameField_;

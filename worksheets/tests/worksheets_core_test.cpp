@@ -76,6 +76,15 @@ bool productCarries(int64_t a, int64_t b) {
 // Whether an item is the sum, difference, product or division it claims,
 // inside its kind's ranges and with the carrying asked for.
 bool holds(const SheetItem &item, const KindPlan &plan) {
+  // Leaving out the trivial: no 0 among the numbers given, no 1 to multiply
+  // or divide by, no number less itself.
+  const bool division = item.kind == SheetKind::Divide || item.kind == SheetKind::DivideRemainder;
+  const bool product = item.kind == SheetKind::Multiply || item.kind == SheetKind::MissingFactor;
+  if (plan.leaveOutTrivial &&
+      (item.first == 0 || item.second == 0 || ((product || division) && item.second == 1) ||
+       (product && item.first == 1) ||
+       (item.kind == SheetKind::Subtract && item.first == item.second)))
+    return false;
   const bool ranges = within(item.first, plan.first) && within(item.second, plan.second) &&
                       within(item.result, plan.result);
   const auto carry = [&](bool happens) {
@@ -610,6 +619,8 @@ private Q_SLOTS:
                j.fields = {true, true, true, true, true};
              }),
         F::Numbers, R::DoesNotFit);
+    row("nothing trivial with a preset", with(preset, [](auto &j) { j.leaveOutTrivial = true; }),
+        F::Trivial, R::NotWithPreset);
     row("a size with a preset", with(preset, [](auto &j) { j.size = SheetSize::Small; }), F::Size,
         R::NotWithPreset);
     row("reprint of a sheet beyond its batch",
@@ -699,6 +710,11 @@ private Q_SLOTS:
                 [](auto &j) {
                   j.format = SheetFormat::Column, j.min = 1, j.max = 99999, j.count = 60;
                 })
+        << -1;
+    QTest::newRow("nothing trivial, every kind")
+        << with(kinds({SheetKind::Add, SheetKind::Subtract, SheetKind::Multiply,
+                       SheetKind::MissingFactor, SheetKind::Divide}),
+                [](auto &j) { j.leaveOutTrivial = true, j.count = 60; })
         << -1;
     QTest::newRow("mix of three") << with(kinds({SheetKind::Add, SheetKind::MissingAddend,
                                                  SheetKind::Divide}),
@@ -804,6 +820,7 @@ private Q_SLOTS:
         << 60;
     QTest::newRow("column form") << with(kinds({SheetKind::Multiply}), [](auto &j) {
       j.format = SheetFormat::Column, j.guide = Guide::Squares, j.first = NumberRange{100, 99999};
+      j.leaveOutTrivial = true;
     }) << 40;
     QTest::newRow("preset") << with(WorksheetJob{}, [](auto &j) {
       j.preset = &kWorksheetPresets[3], j.fields.name = true, j.kana = false;
@@ -829,7 +846,8 @@ private Q_SLOTS:
             again.size == expected.size && again.kana == expected.kana &&
             again.preset == expected.preset && again.title == expected.title &&
             again.format == expected.format && again.guide == expected.guide &&
-            again.seed == expected.seed && again.reprint == expected.reprint);
+            again.leaveOutTrivial == expected.leaveOutTrivial && again.seed == expected.seed &&
+            again.reprint == expected.reprint);
     // A code printed before the column form still reads.
     const auto first = jobFromReprintCode("1018-Z300-0040-0006-0WGM-2RQ1");
     QVERIFY(std::holds_alternative<WorksheetJob>(first));

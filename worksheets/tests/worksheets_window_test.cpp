@@ -163,6 +163,9 @@ private Q_SLOTS:
     job = f.window->form().job();
     QVERIFY(job.format == SheetFormat::Column && job.guide == Guide::None);
     QVERIFY(f.window->job() && f.window->job()->sheet.format == SheetFormat::Column);
+    QTest::mouseClick(f.labelled<QWidget>(QStringLiteral("くり上がり"))->findChild<QCheckBox *>(),
+                      Qt::LeftButton);
+    QVERIFY(f.window->form().job().leaveOutTrivial);
 
     // A preset fixes the problems; answers, paper, sheets and seed go into the job.
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);

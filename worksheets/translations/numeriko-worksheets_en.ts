@@ -280,97 +280,102 @@ Exit status:
         <translation>Range of the result (a division&apos;s quotient).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="241"/>
+        <location filename="../cli/joboptions.cpp" line="240"/>
+        <source>0や1の問題（0をたす・ひく、0や1をかける、1でわる、同じ数をひく）を入れません。</source>
+        <translation>Leave out trivial problems: adding or taking away 0, multiplying by 0 or 1, dividing by 1, a number less itself.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="246"/>
         <source>1枚の問題の数（1..10000。指定しなければ1ページ分）。</source>
         <translation>Problems on a sheet (1..10000; default: one full page).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="245"/>
+        <location filename="../cli/joboptions.cpp" line="250"/>
         <source>1ページの問題の行数（1..50。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Rows of problems on a page (1..50; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="251"/>
+        <location filename="../cli/joboptions.cpp" line="256"/>
         <source>1ページの問題の列数（1..10。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Columns of problems on a page (1..10; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="257"/>
+        <location filename="../cli/joboptions.cpp" line="262"/>
         <source>作るプリントの枚数。1枚ずつ問題がちがいます（1..1000）。</source>
         <translation>Different sheets to make (1..1000).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="262"/>
+        <location filename="../cli/joboptions.cpp" line="267"/>
         <source>同じプリントを何枚作るか。答えは1枚（1..100）。</source>
         <translation>Copies of every sheet, with one answer sheet (1..100).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="266"/>
+        <location filename="../cli/joboptions.cpp" line="271"/>
         <source>プリントのシード（0..4294967295）。1枚ずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
         <translation>Seed of the batch (0..4294967295); each sheet&apos;s own seed is in its footer. Drawn at random when not given.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="272"/>
+        <location filename="../cli/joboptions.cpp" line="277"/>
         <source>1枚ごとに、そのあとに答えのプリント。</source>
         <translation>An answer sheet after every sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="276"/>
+        <location filename="../cli/joboptions.cpp" line="281"/>
         <source>名前のらん。</source>
         <translation>A name field.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="278"/>
+        <location filename="../cli/joboptions.cpp" line="283"/>
         <source>年・組・番のらん。</source>
         <translation>A class field (year, class, number).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="291"/>
+        <location filename="../cli/joboptions.cpp" line="296"/>
         <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。</source>
         <translation>Paper: a4 (default), b5 (JIS), a5, letter or b4 (JIS).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="295"/>
+        <location filename="../cli/joboptions.cpp" line="300"/>
         <source>用紙を横向きにします。</source>
         <translation>Turns the paper to landscape.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="297"/>
+        <location filename="../cli/joboptions.cpp" line="302"/>
         <source>問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わるまで）。</source>
         <translation>How problems are set out: inline (the default) or column (column arithmetic on squared paper; additions and subtractions up to 5 digits, multipliers and divisors up to 2 digits).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="305"/>
+        <location filename="../cli/joboptions.cpp" line="310"/>
         <source>筆算の手がかり: boxes（ます目とくり上がりのメモ。指定しないとき）、squares（ます目だけ）、none（白い紙）。</source>
         <translation>Support for column arithmetic: boxes (squares and small boxes for carries, the default), squares (squares only), none (blank paper).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="311"/>
+        <location filename="../cli/joboptions.cpp" line="316"/>
         <source>数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、small（上の学年。5.5 mm）。</source>
         <translation>Size of the digits: large (first grade; 12 mm), medium (default; 8 mm) or small (older children; 5.5 mm).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="318"/>
+        <location filename="../cli/joboptions.cpp" line="323"/>
         <source>書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ UDゴシック）、gothic（IPAゴシック）。</source>
         <translation>Typeface: klee (Klee One, close to the textbooks&apos; hand; default), ud (BIZ UDGothic) or gothic (IPA Gothic).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="324"/>
+        <location filename="../cli/joboptions.cpp" line="329"/>
         <source>見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size large では指定しなくてもひらがなです。</source>
         <translation>Headings in kana (なまえ, ねん くみ ばん, がつ にち); the default with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="328"/>
+        <location filename="../cli/joboptions.cpp" line="333"/>
         <source>--size large でも見出しを漢字で（名前、年 組 番）。</source>
         <translation>Headings in kanji (名前, 年 組 番), also with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="333"/>
+        <location filename="../cli/joboptions.cpp" line="338"/>
         <source>あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。</source>
         <translation>How remainders are written: words (5あまり1; default) or dots (5 … 1).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="274"/>
+        <location filename="../cli/joboptions.cpp" line="279"/>
         <source>答えのプリントを最後にまとめて。</source>
         <translation>All answer sheets after the last sheet.</translation>
     </message>
@@ -390,22 +395,22 @@ Exit status:
         <translation>Whether additions carry and subtractions borrow (in column form, products carry too) in some place (yes) or in none (no). any (the default) mixes both.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="280"/>
+        <location filename="../cli/joboptions.cpp" line="285"/>
         <source>日付のらん: &#x3000;月&#x3000;日。</source>
         <translation>A date field: &#x3000;月&#x3000;日.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="282"/>
+        <location filename="../cli/joboptions.cpp" line="287"/>
         <source>点数のらん: &#x3000;&#x3000;／N。</source>
         <translation>A score field: &#x3000;&#x3000;／N.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="285"/>
+        <location filename="../cli/joboptions.cpp" line="290"/>
         <source>上にタイトル。空ならプリセットや種類の名前。</source>
         <translation>A title at the top; an empty text gives the preset&apos;s caption or the kinds&apos; names.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="288"/>
+        <location filename="../cli/joboptions.cpp" line="293"/>
         <source>問題に番号をつけます。</source>
         <translation>Number the problems.</translation>
     </message>
@@ -477,35 +482,35 @@ Exit status:
     <message>
         <location filename="../cli/refusalwording.cpp" line="107"/>
         <source>このプリセットの問題の上に、この用紙では番号の入る場所がありません（年・組・番、日付、点数のらんをへらすか、大きい用紙にしてください）</source>
-        <translation>this preset's rows leave no room for numbers above them on this paper (leave out the class, date or score field, or take larger paper)</translation>
+        <translation>this preset&apos;s rows leave no room for numbers above them on this paper (leave out the class, date or score field, or take larger paper)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="110"/>
+        <location filename="../cli/refusalwording.cpp" line="111"/>
         <source>この大きさでは、この用紙に問題が1つも入りません</source>
         <translation>not one problem fits the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="111"/>
+        <location filename="../cli/refusalwording.cpp" line="112"/>
         <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
         <translation>not one problem fits the paper at this size (%1 would)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="114"/>
+        <location filename="../cli/refusalwording.cpp" line="115"/>
         <source>この用紙とこの大きさでは %1 までです</source>
         <translation>at most %1 fit the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="116"/>
+        <location filename="../cli/refusalwording.cpp" line="117"/>
         <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
         <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="120"/>
+        <location filename="../cli/refusalwording.cpp" line="121"/>
         <source>この書体がありません</source>
         <translation>the typeface is not installed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="122"/>
+        <location filename="../cli/refusalwording.cpp" line="123"/>
         <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
         <translation>the code was made by another version of the program (%1), which this version does not read</translation>
     </message>
@@ -530,7 +535,7 @@ Exit status:
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="126"/>
+        <location filename="../cli/refusalwording.cpp" line="127"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -644,282 +649,287 @@ Exit status:
         <translation>Set</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="96"/>
+        <location filename="../gui/jobform.cpp" line="95"/>
+        <source>0や1の問題を入れない(&amp;B)</source>
+        <translation>No trivial pro&amp;blems (0, ×1, ÷1, a − a)</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="97"/>
         <source>名前</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="97"/>
+        <location filename="../gui/jobform.cpp" line="98"/>
         <source>年・組・番</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="98"/>
+        <location filename="../gui/jobform.cpp" line="99"/>
         <source>日付</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="98"/>
+        <location filename="../gui/jobform.cpp" line="99"/>
         <source>点数</source>
         <translation>Score</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="99"/>
+        <location filename="../gui/jobform.cpp" line="100"/>
         <source>問題の番号</source>
         <translation>Numbers</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="99"/>
+        <location filename="../gui/jobform.cpp" line="100"/>
         <source>つける</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="102"/>
+        <location filename="../gui/jobform.cpp" line="103"/>
         <source>ひらがなの見出し(&amp;J)</source>
         <translation>Kana head&amp;ings</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="103"/>
+        <location filename="../gui/jobform.cpp" line="104"/>
         <source>横向き(&amp;O)</source>
         <translation>Land&amp;scape</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="105"/>
+        <location filename="../gui/jobform.cpp" line="106"/>
         <source>新しく(&amp;W)</source>
         <translation>&amp;Generate</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="106"/>
+        <location filename="../gui/jobform.cpp" line="107"/>
         <source>次も使う(&amp;X)</source>
         <translation>Keep ne&amp;xt time</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="107"/>
+        <location filename="../gui/jobform.cpp" line="108"/>
         <source>種類と範囲を選ぶ</source>
         <translation>Choose kinds and ranges</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="110"/>
+        <location filename="../gui/jobform.cpp" line="111"/>
         <source>プリント(&amp;P):</source>
         <translation>&amp;Worksheet:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="122"/>
+        <location filename="../gui/jobform.cpp" line="123"/>
         <source>種類(&amp;K):</source>
         <translation>&amp;Kinds:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="130"/>
+        <location filename="../gui/jobform.cpp" line="131"/>
         <source>筆算の手がかり</source>
         <translation>Support for column arithmetic</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="131"/>
+        <location filename="../gui/jobform.cpp" line="132"/>
         <source>書き方(&amp;G):</source>
         <translation>Set o&amp;ut as:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="137"/>
+        <location filename="../gui/jobform.cpp" line="138"/>
         <source>大きさ(&amp;Z):</source>
         <translation>Si&amp;ze:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="142"/>
+        <location filename="../gui/jobform.cpp" line="143"/>
         <source>書体(&amp;Y):</source>
         <translation>T&amp;ypeface:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="143"/>
+        <location filename="../gui/jobform.cpp" line="144"/>
         <source>1つめの数(&amp;1):</source>
         <translation>First number (&amp;1):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="144"/>
+        <location filename="../gui/jobform.cpp" line="145"/>
         <source>2つめの数(&amp;2):</source>
         <translation>Second number (&amp;2):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="145"/>
+        <location filename="../gui/jobform.cpp" line="146"/>
         <source>答えの数(&amp;3):</source>
         <translation>Result (&amp;3):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="147"/>
+        <location filename="../gui/jobform.cpp" line="148"/>
         <source>どちらでも</source>
         <translation>Either</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="148"/>
+        <location filename="../gui/jobform.cpp" line="149"/>
         <source>なし</source>
         <translation>Without</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="149"/>
+        <location filename="../gui/jobform.cpp" line="150"/>
         <source>あり</source>
         <translation>With</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="150"/>
+        <location filename="../gui/jobform.cpp" line="151"/>
         <source>くり上がり・くり下がり(&amp;C):</source>
         <translation>&amp;Carrying, borrowing:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="153"/>
+        <location filename="../gui/jobform.cpp" line="154"/>
         <source>あまりの書き方(&amp;U):</source>
         <translation>Remainders sh&amp;own as:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="156"/>
+        <location filename="../gui/jobform.cpp" line="157"/>
         <source>1ページ分</source>
         <translation>One page</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="157"/>
+        <location filename="../gui/jobform.cpp" line="158"/>
         <source>問題の数(&amp;N):</source>
         <translation>&amp;Number of problems:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="159"/>
+        <location filename="../gui/jobform.cpp" line="160"/>
         <source>つけない</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="160"/>
+        <location filename="../gui/jobform.cpp" line="161"/>
         <source>1枚ごとに</source>
         <translation>After each sheet</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="362"/>
+        <location filename="../gui/jobform.cpp" line="365"/>
         <source>たし算とひき算（筆算ではかけ算も）にだけ使えます</source>
         <translation>Applies to addition and subtraction only (and multiplication in column form).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="365"/>
+        <location filename="../gui/jobform.cpp" line="368"/>
         <source>筆算にだけ使えます</source>
         <translation>Only for column arithmetic</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="366"/>
+        <location filename="../gui/jobform.cpp" line="369"/>
         <source>筆算にできるのは、たし算・ひき算・かけ算・わり算だけです</source>
         <translation>Column arithmetic takes additions, subtractions, multiplications and divisions only</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="368"/>
+        <location filename="../gui/jobform.cpp" line="371"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="381"/>
+        <location filename="../gui/jobform.cpp" line="384"/>
         <source>この用紙では、問題の上に番号の入る場所がありません（らんをへらすか、大きい用紙にしてください）</source>
         <translation>No room for numbers above the problems on this paper: leave out a field or take larger paper.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="387"/>
+        <location filename="../gui/jobform.cpp" line="390"/>
         <source>この用紙には、この大きさの問題が1つも入りません</source>
         <translation>Not one problem fits this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="388"/>
+        <location filename="../gui/jobform.cpp" line="391"/>
         <source>この用紙には、この大きさの問題が1つも入りません（入るのは %1）</source>
         <translation>Not one problem fits this paper at this size (%1 would).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="389"/>
+        <location filename="../gui/jobform.cpp" line="392"/>
         <source>、</source>
         <translation> or </translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="392"/>
+        <location filename="../gui/jobform.cpp" line="395"/>
         <source>この用紙とこの大きさでは%1までです</source>
         <translation>At most %1 fit this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="395"/>
+        <location filename="../gui/jobform.cpp" line="398"/>
         <source>再印刷コードが読めません</source>
         <translation>The reprint code does not read.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="397"/>
+        <location filename="../gui/jobform.cpp" line="400"/>
         <source>この書体がありません。パッケージ %1 を入れてください</source>
         <translation>This typeface is not installed: install the package %1.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="161"/>
+        <location filename="../gui/jobform.cpp" line="162"/>
         <source>最後にまとめて</source>
         <translation>All at the end</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="163"/>
+        <location filename="../gui/jobform.cpp" line="164"/>
         <source>答えのプリント(&amp;A):</source>
         <translation>&amp;Answer sheets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="167"/>
+        <location filename="../gui/jobform.cpp" line="168"/>
         <source>らん(&amp;F):</source>
         <translation>&amp;Fields:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="169"/>
+        <location filename="../gui/jobform.cpp" line="170"/>
         <source>空なら種類の名前</source>
         <translation>Empty: the kinds&apos; names</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="171"/>
+        <location filename="../gui/jobform.cpp" line="172"/>
         <source>タイトル(&amp;T):</source>
         <translation>&amp;Title:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="175"/>
+        <location filename="../gui/jobform.cpp" line="176"/>
         <source>用紙(&amp;S):</source>
         <translation>Pa&amp;per:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="178"/>
+        <location filename="../gui/jobform.cpp" line="179"/>
         <source>枚数(&amp;H):</source>
         <translation>S&amp;heets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="181"/>
+        <location filename="../gui/jobform.cpp" line="182"/>
         <source>シード(&amp;D):</source>
         <translation>Seed (&amp;D):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="356"/>
+        <location filename="../gui/jobform.cpp" line="359"/>
         <source>%1から%2までにしてください</source>
         <translation>Must be between %1 and %2.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="358"/>
+        <location filename="../gui/jobform.cpp" line="361"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="360"/>
+        <location filename="../gui/jobform.cpp" line="363"/>
         <source>プリセットでは変えられません</source>
         <translation>A preset fixes this.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="370"/>
+        <location filename="../gui/jobform.cpp" line="373"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="372"/>
+        <location filename="../gui/jobform.cpp" line="375"/>
         <source>わる数に%1以上の数が入るようにしてください</source>
         <translation>Let the divisors reach %1 or more.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="376"/>
+        <location filename="../gui/jobform.cpp" line="379"/>
         <source>整数を入れてください</source>
         <translation>Enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="378"/>
+        <location filename="../gui/jobform.cpp" line="381"/>
         <source>種類を1つ以上選んでください</source>
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="400"/>
+        <location filename="../gui/jobform.cpp" line="403"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>
