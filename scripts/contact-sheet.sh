@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders a problem page and its answer page for every paper (upright and
 # turned), size and heading script (kana or kanji) of the inline form, and
-# for every operation and guide of the column form on A4 and B5, and lays
-# them out as one contact sheet to look at as a teacher would.
+# for every operation and guide of the column form and every operation and
+# number of cells of 百ます on A4 and B5, and lays them out as one contact
+# sheet to look at as a teacher would.
 # Usage: scripts/contact-sheet.sh [output.png] [program]
 #   output: contact-sheet.png unless given
 #   program: build/dev/worksheets/numeriko-worksheets unless given
@@ -84,6 +85,16 @@ for paper in a4 b5; do
         --format column --guide "$guide" --paper "$paper" --name-field --date-field --numbers
     done
     row "$paper column $operation"
+  done
+done
+# 百ます: each operation at each number of cells, on A4 and B5.
+for paper in a4 b5; do
+  for kind in add subtract multiply; do
+    for size in 100 25 10; do
+      cell "$paper-grid-$kind-$size" "grid $kind, $size cells" --kind "$kind" --format grid \
+        --cells "$size" --paper "$paper" --name-field --date-field --numbers
+    done
+    row "$paper grid $kind"
   done
 done
 convert "${rows[@]}" -background white -gravity west -append "$output"

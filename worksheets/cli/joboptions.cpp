@@ -112,6 +112,11 @@ Result guide(WorksheetJob &job, const QStringList &values) {
                 [](const GuideInfo &g) { return g.guide; });
 }
 
+Result cells(WorksheetJob &job, const QStringList &values) {
+  return choice(kGridCells, values, JobField::Cells, job.cells,
+                [](const GridCellsInfo &c) { return c.cells; });
+}
+
 Result size(WorksheetJob &job, const QStringList &values) {
   return choice(kSheetSizes, values, JobField::Size, job.size,
                 [](const SheetSizeInfo &s) { return s.size; });
@@ -302,8 +307,8 @@ const QList<JobOption> &jobOptions() {
               QT_TRANSLATE_NOOP("CommandLine",
                                 "問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。"
                                 "たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わる"
-                                "まで）。"),
-              "inline|column"),
+                                "まで）、grid（百ます計算。たし算・ひき算・かけ算）。"),
+              "inline|column|grid"),
        &format},
       {valued(
            "guide",
@@ -312,6 +317,13 @@ const QList<JobOption> &jobOptions() {
                              "squares（ます目だけ）、none（白い紙）。"),
            "boxes|squares|none"),
        &guide},
+      {valued(
+           "cells",
+           QT_TRANSLATE_NOOP("CommandLine",
+                             "百ますのます目: 100（10×10。指定しないとき）、25（5×5）、10（1行に10"
+                             "ます、かどに決まった数）。--count は1枚の百ますの数です。"),
+           "100|25|10"),
+       &cells},
       {valued("size",
               QT_TRANSLATE_NOOP(
                   "CommandLine",

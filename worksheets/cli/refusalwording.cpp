@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 24> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 25> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -22,6 +22,7 @@ constexpr std::array<std::pair<JobField, const char *>, 24> kOptionOf{{
     {JobField::Typeface, "--typeface"}, {JobField::Remainder, "--remainder"},
     {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
     {JobField::Numbers, "--numbers"},   {JobField::Trivial, "--no-trivial"},
+    {JobField::Cells, "--cells"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {
@@ -74,12 +75,27 @@ QString reason(const Refusal &r, const QString &value) {
     return CommandLine::tr(
         "add、subtract、missing-addend にだけ使えます（筆算では multiply にも）");
   case RefusalReason::NotForFormat:
-    return r.field == JobField::Guide
-               ? CommandLine::tr("--format column（筆算）にだけ使えます")
-               : CommandLine::tr("筆算にできるのは %1 だけです（□をもとめる問題はよこ書きです）")
-                     .arg(listed(r.allowed));
+    switch (r.field) {
+    case JobField::Guide:
+      return CommandLine::tr("--format column（筆算）にだけ使えます");
+    case JobField::Cells:
+      return CommandLine::tr("--format grid（百ます）にだけ使えます");
+    case JobField::Trivial:
+      return CommandLine::tr("100ますでは使えません（見出しは0から9と決まっています）");
+    case JobField::Format:
+      return CommandLine::tr("この書き方にできるのは %1 だけです（□をもとめる問題はよこ書きです）")
+          .arg(listed(r.allowed));
+    default:
+      return CommandLine::tr("百ますでは使えません（どの組み合わせも出ます）");
+    }
   case RefusalReason::FewerDigits:
     return CommandLine::tr("わられる数のけた数が、わる数より少なくなっています");
+  case RefusalReason::TooFewValues:
+    return r.high > 0 ? CommandLine::tr("%2 以上のちがう数が %1 こ入る範囲にしてください（ひかれる"
+                                        "数はひく数より小さくできません）")
+                            .arg(r.low)
+                            .arg(r.high)
+                      : CommandLine::tr("ちがう数が %1 こ入る範囲にしてください").arg(r.low);
   case RefusalReason::NoProblems:
     if (r.field == JobField::Carry)
       return CommandLine::tr("この範囲には、指定したくり上がり・くり下がりの問題がありません");

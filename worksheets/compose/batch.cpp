@@ -61,8 +61,8 @@ BatchOutcome printParts(const ResolvedJob &job, const std::vector<BatchPart> &pa
       // Every part draws its sheet afresh from the sheet's seed, so copies
       // and answer sheets match the problem sheet wherever they are printed.
       SeededRandom random(part.label.seed);
-      printed = drawOwnSheet(canvas, job.sheet, generateSheet(spaces, job.sheet.count, random),
-                             part.label);
+      printed = drawOwnSheet(canvas, job.sheet,
+                             generateSheet(job.sheet, spaces, job.sheet.count, random), part.label);
     }
     if (!printed)
       return BatchOutcome::PageRefused;

@@ -49,6 +49,12 @@ std::vector<FieldPlan> fieldPlans(const SheetPlan &plan, const SheetLook &look, 
                       false});
   if (plan.fields.score)
     fields.push_back({{{room * 1.6, "／" + std::to_string(plan.count)}}, 0, false});
+  // 百ます is done against the clock: the time it took.
+  if (plan.format == SheetFormat::Grid)
+    fields.push_back({{{room, std::string(wordIn(Word::Minutes, kana))},
+                       {room, std::string(wordIn(Word::Seconds, kana))}},
+                      0,
+                      false});
   return fields;
 }
 

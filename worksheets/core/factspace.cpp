@@ -154,18 +154,18 @@ SheetItem FactSpace::item(int64_t outer, int64_t inner) const {
   switch (plan_.kind) {
   case SheetKind::Add:
   case SheetKind::MissingAddend:
-    return {plan_.kind, a, b, a + b, 0, Blank::Result};
+    return {plan_.kind, a, b, a + b, 0, Blank::Result, {}, {}};
   case SheetKind::Subtract:
-    return {plan_.kind, a, b, a - b, 0, Blank::Result};
+    return {plan_.kind, a, b, a - b, 0, Blank::Result, {}, {}};
   case SheetKind::Multiply:
   case SheetKind::MissingFactor:
-    return {plan_.kind, a, b, a * b, 0, Blank::Result};
+    return {plan_.kind, a, b, a * b, 0, Blank::Result, {}, {}};
   case SheetKind::Divide:
-    return {plan_.kind, a * b, a, b, 0, Blank::Result};
+    return {plan_.kind, a * b, a, b, 0, Blank::Result, {}, {}};
   case SheetKind::DivideRemainder:
     break;
   }
-  return {plan_.kind, b, a, b / a, b % a, Blank::Result};
+  return {plan_.kind, b, a, b / a, b % a, Blank::Result, {}, {}};
 }
 
 SheetItem FactSpace::sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const {

@@ -1,7 +1,8 @@
 #include "jobcheck.h"
 
-#include "columnkinds.h"
 #include "factspace.h"
+#include "formatkinds.h"
+#include "gridheaders.h"
 #include "numbertext.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
@@ -50,7 +51,7 @@ bool takesCarry(SheetKind kind, SheetFormat format) {
 // when --second or --min ask for more), a quotient of at least 1, and a
 // dividend with digits enough for the divisor.
 void fitColumn(KindPlan &plan, const WorksheetJob &job) {
-  const ColumnKindInfo *column = columnKind(plan.kind);
+  const FormatKindInfo *column = formatKind(SheetFormat::Column, plan.kind);
   const Limits second{kColumnOperandLimits.low, column->secondHigh};
   if (job.second)
     checkOperand(plan.second.high, second, JobField::Second);
@@ -61,6 +62,18 @@ void fitColumn(KindPlan &plan, const WorksheetJob &job) {
   plan.result.low = std::max<int64_t>(plan.result.low, 1);
   need(decimalDigits(plan.first.high) >= decimalDigits(std::max<int64_t>(plan.second.low, 1)),
        JobField::First, RefusalReason::FewerDigits);
+}
+
+// A 百ます grid's headers need different values enough from the ranges.
+void fitGrid(const KindPlan &plan, GridCells cells) {
+  const GridPools pools = gridPools(plan);
+  const GridHeads heads = gridHeads(cells);
+  const int64_t lowestMinuend =
+      plan.kind == SheetKind::Subtract ? plan.second.high + (plan.leaveOutTrivial ? 1 : 0) : 0;
+  need(int32_t(pools.firsts.size()) >= heads.firsts, JobField::First, RefusalReason::TooFewValues,
+       heads.firsts, lowestMinuend);
+  need(int32_t(pools.seconds.size()) >= heads.seconds, JobField::Second,
+       RefusalReason::TooFewValues, heads.seconds);
 }
 
 // Characters of UTF-8 text, and whether it holds control characters.
@@ -98,8 +111,9 @@ Refusal noProblems(const WorksheetJob &job) {
   return refusal;
 }
 
-std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format) {
+std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, GridCells cells) {
   const bool column = format == SheetFormat::Column;
+  const bool grid = format == SheetFormat::Grid;
   const Limits limits = formatInfo(format).operands;
   if (job.min)
     checkOperand(*job.min, limits, JobField::Min);
@@ -119,12 +133,22 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format) {
   for (const SheetKind kind : job.kinds)
     if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
       kinds.push_back(kind);
-  if (column && !std::all_of(kinds.begin(), kinds.end(), columnKind)) {
+  const auto taken = [format](SheetKind k) {
+    return format == SheetFormat::Inline || formatKind(format, k) != nullptr;
+  };
+  if (!std::all_of(kinds.begin(), kinds.end(), taken)) {
     Refusal refusal{JobField::Format, RefusalReason::NotForFormat};
-    for (const ColumnKindInfo &info : kColumnKinds)
-      refusal.allowed.push_back(kindInfo(info.kind).name);
+    for (const FormatKindInfo &info : kFormatKinds)
+      if (info.format == format)
+        refusal.allowed.push_back(kindInfo(info.kind).name);
     throw Failed{refusal};
   }
+  // A grid holds every pairing of its headers: no carrying or result to
+  // choose, and a hundred cells' headers are 0 to 9.
+  need(!grid || !job.carry, JobField::Carry, RefusalReason::NotForFormat);
+  need(!grid || !job.result, JobField::Result, RefusalReason::NotForFormat);
+  need(!grid || !job.leaveOutTrivial || cells != GridCells::Hundred, JobField::Trivial,
+       RefusalReason::NotForFormat);
   if (job.carry && *job.carry != Carry::Any)
     need(std::any_of(kinds.begin(), kinds.end(),
                      [format](SheetKind k) { return takesCarry(k, format); }),
@@ -134,8 +158,8 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format) {
   for (const SheetKind kind : kinds) {
     const SheetKindInfo &info = kindInfo(kind);
     KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any, format};
-    if (column)
-      plan.first = columnKind(kind)->first, plan.second = columnKind(kind)->second;
+    if (const FormatKindInfo *row = formatKind(format, kind))
+      plan.first = row->first, plan.second = row->second;
     for (NumberRange *range : {&plan.first, &plan.second}) {
       if (job.min)
         range->low = *job.min;
@@ -153,13 +177,18 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format) {
       plan.second = *job.second;
     if (job.result)
       plan.result = *job.result;
-    else if (info.result && !operandsGiven && !column)
+    else if (info.result && !operandsGiven && format == SheetFormat::Inline)
       plan.result = *info.result;
     if (takesCarry(kind, format) && job.carry)
       plan.carry = *job.carry;
     plan.leaveOutTrivial = job.leaveOutTrivial;
     if (column)
       fitColumn(plan, job);
+    if (grid) {
+      fitGrid(plan, cells);
+      plans.push_back(plan);
+      continue;
+    }
     const int64_t smallestDivisor = kind == SheetKind::Divide ? 1 : 2;
     if (kind == SheetKind::Divide || kind == SheetKind::DivideRemainder)
       need(plan.second.high >= smallestDivisor, JobField::Second, RefusalReason::NoDivisor,
@@ -206,6 +235,7 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(job.typeface.has_value(), JobField::Typeface);
   refuse(job.remainder.has_value(), JobField::Remainder);
   refuse(job.guide.has_value(), JobField::Guide);
+  refuse(job.cells.has_value(), JobField::Cells);
 }
 
 ResolvedJob resolve(const WorksheetJob &job) {
@@ -234,6 +264,7 @@ ResolvedJob resolve(const WorksheetJob &job) {
   sheet.remainder = job.remainder.value_or(RemainderStyle::Words);
   sheet.kana = job.kana.value_or(sheet.size == SheetSize::Large);
   sheet.guide = job.guide.value_or(Guide::Boxes);
+  sheet.cells = job.cells.value_or(GridCells::Hundred);
 
   if (job.preset) {
     refuseWithPreset(job);
@@ -244,7 +275,9 @@ ResolvedJob resolve(const WorksheetJob &job) {
     need(!job.kinds.empty(), JobField::Kind, RefusalReason::Missing);
     need(!job.guide || sheet.format == SheetFormat::Column, JobField::Guide,
          RefusalReason::NotForFormat);
-    sheet.kinds = kindPlans(job, sheet.format);
+    need(!job.cells || sheet.format == SheetFormat::Grid, JobField::Cells,
+         RefusalReason::NotForFormat);
+    sheet.kinds = kindPlans(job, sheet.format, sheet.cells);
     if (job.rows)
       sheet.rows = within(job.rows, 0, kRowLimits, JobField::Rows);
     if (job.columns)

@@ -32,6 +32,7 @@ enum class JobField {
   Guide,
   Numbers,
   Trivial,
+  Cells,
 };
 
 enum class RefusalReason {
@@ -41,8 +42,11 @@ enum class RefusalReason {
   NotForKinds,   // carrying only means something for addition and subtraction (and
                  // products in column form)
   NotForFormat,  // not in this format: Format lists in allowed the kinds it takes;
-                 // Guide is for the column form only
+                 // Guide is for the column form only, Cells for 百ます; 百ます takes
+                 // no Carry or Result, nor Trivial with 100 cells
   FewerDigits,   // a dividend with fewer digits than every divisor
+  TooFewValues,  // a 百ます header needs `low` different values (a subtraction's minuends
+                 // at least `high`, the largest subtrahend)
   NoProblems,    // no problem fits the ranges and the carry asked for
   NoDivisor,     // every divisor below low, the smallest a division can use
   Unknown,       // not a name the program knows; allowed lists those it does

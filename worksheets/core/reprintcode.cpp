@@ -157,6 +157,7 @@ void writeJob(BitWriter &out, const WorksheetJob &job) {
   out.choice(job.kana, 2);
   out.choice(job.guide, 2);
   out.flag(job.leaveOutTrivial);
+  out.choice(job.cells, 2);
 }
 
 WorksheetJob readJob(BitReader &in, uint64_t version) {
@@ -200,6 +201,7 @@ WorksheetJob readJob(BitReader &in, uint64_t version) {
   if (version > 1) {
     job.guide = in.choice<Guide>(2, kGuides.size());
     job.leaveOutTrivial = in.flag();
+    job.cells = in.choice<GridCells>(2, kGridCells.size());
   }
   return job;
 }

@@ -43,6 +43,7 @@ struct SheetPlan {
   Typeface typeface = Typeface::Klee;
   RemainderStyle remainder = RemainderStyle::Words;
   Guide guide = Guide::Boxes;
+  GridCells cells = GridCells::Hundred;
   bool kana = false;
   std::optional<int64_t> rows; // as the user asked, if at all
   std::optional<int64_t> columns;

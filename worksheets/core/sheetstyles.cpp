@@ -2,6 +2,7 @@
 
 const SheetFormatInfo &formatInfo(SheetFormat format) { return kSheetFormats[std::size_t(format)]; }
 const GuideInfo &guideInfo(Guide guide) { return kGuides[std::size_t(guide)]; }
+const GridCellsInfo &cellsInfo(GridCells cells) { return kGridCells[std::size_t(cells)]; }
 const SheetSizeInfo &sizeInfo(SheetSize size) { return kSheetSizes[std::size_t(size)]; }
 const TypefaceInfo &typefaceInfo(Typeface typeface) { return kTypefaces[std::size_t(typeface)]; }
 const RemainderStyleInfo &remainderInfo(RemainderStyle style) {

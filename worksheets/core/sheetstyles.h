@@ -18,12 +18,26 @@ struct SheetFormatInfo {
   Limits operands; // the numbers an item of the format has room for
   Limits results;  // and the results a --result range may ask for
 };
-inline constexpr std::array<SheetFormatInfo, 2> kSheetFormats{{
+inline constexpr std::array<SheetFormatInfo, 3> kSheetFormats{{
     {SheetFormat::Inline, "inline", kOperandLimits, kOperandLimits},
     // Five digits times two: up to seven.
     {SheetFormat::Column, "column", kColumnOperandLimits, {0, 9999999}},
+    {SheetFormat::Grid, "grid", kOperandLimits, kOperandLimits},
 }};
 static_assert(inEnumOrder(kSheetFormats, [](const SheetFormatInfo &f) { return f.format; }));
+
+struct GridCellsInfo {
+  GridCells cells;
+  std::string_view name;
+  int32_t rows;    // of cells to fill
+  int32_t columns; // a row of ten has the corner's number for its second
+};
+inline constexpr std::array<GridCellsInfo, 3> kGridCells{{
+    {GridCells::Hundred, "100", 10, 10},
+    {GridCells::TwentyFive, "25", 5, 5},
+    {GridCells::Ten, "10", 1, 10},
+}};
+static_assert(inEnumOrder(kGridCells, [](const GridCellsInfo &g) { return g.cells; }));
 
 struct GuideInfo {
   Guide guide;
@@ -83,13 +97,13 @@ inline constexpr std::array<RemainderStyleInfo, 2> kRemainderStyles{{
 static_assert(inEnumOrder(kRemainderStyles, [](const RemainderStyleInfo &r) { return r.style; }));
 
 // A heading's words: kanji for older children, kana for the first grade.
-enum class Word { Name, Year, Group, Seat, Month, Day, Answers };
+enum class Word { Name, Year, Group, Seat, Month, Day, Answers, Minutes, Seconds };
 struct WordInfo {
   Word word;
   std::string_view kanji;
   std::string_view kana;
 };
-inline constexpr std::array<WordInfo, 7> kWords{{
+inline constexpr std::array<WordInfo, 9> kWords{{
     {Word::Name, "名前", "なまえ"},
     {Word::Year, "年", "ねん"},
     {Word::Group, "組", "くみ"},
@@ -97,11 +111,14 @@ inline constexpr std::array<WordInfo, 7> kWords{{
     {Word::Month, "月", "がつ"},
     {Word::Day, "日", "にち"},
     {Word::Answers, "こたえ", "こたえ"},
+    {Word::Minutes, "分", "ふん"},
+    {Word::Seconds, "秒", "びょう"},
 }};
 static_assert(inEnumOrder(kWords, [](const WordInfo &w) { return w.word; }));
 
 [[nodiscard]] const SheetFormatInfo &formatInfo(SheetFormat format);
 [[nodiscard]] const GuideInfo &guideInfo(Guide guide);
+[[nodiscard]] const GridCellsInfo &cellsInfo(GridCells cells);
 [[nodiscard]] const SheetSizeInfo &sizeInfo(SheetSize size);
 [[nodiscard]] const TypefaceInfo &typefaceInfo(Typeface typeface);
 [[nodiscard]] const RemainderStyleInfo &remainderInfo(RemainderStyle style);

@@ -33,7 +33,11 @@ enum class SheetKind {
 enum class Carry { Any, Without, With };
 
 // How an item is set out on the page (one row of the formats table).
-enum class SheetFormat { Inline, Column };
+enum class SheetFormat { Inline, Column, Grid };
+
+// The cells of a 百ます grid: 10 × 10, 5 × 5, or one row of ten (one row of
+// the grid sizes table).
+enum class GridCells { Hundred, TwentyFive, Ten };
 
 // How much of the squared paper a column problem is printed on: squares and
 // the small boxes for carries, squares only, or a blank space (one row of the
@@ -95,8 +99,9 @@ struct WorksheetJob {
   std::optional<SheetSize> size;
   std::optional<Typeface> typeface;
   std::optional<RemainderStyle> remainder;
-  std::optional<bool> kana;   // kana headings; by default with the large size
-  std::optional<Guide> guide; // column form only; squares and boxes by default
+  std::optional<bool> kana;       // kana headings; by default with the large size
+  std::optional<Guide> guide;     // column form only; squares and boxes by default
+  std::optional<GridCells> cells; // 百ます only; 100 by default
   // A sheet made again from its reprint code: that one sheet, under its own
   // number. The seed is the batch's.
   std::optional<SheetNumber> reprint;

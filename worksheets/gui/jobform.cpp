@@ -52,10 +52,17 @@ constexpr std::array<const char *, 3> kTypefaceCaptions{
     QT_TRANSLATE_NOOP("JobForm", "IPAゴシック"),
 };
 static_assert(kTypefaceCaptions.size() == kTypefaces.size());
-constexpr std::array<const char *, 2> kFormatCaptions{
+constexpr std::array<const char *, 3> kFormatCaptions{
     QT_TRANSLATE_NOOP("JobForm", "よこ書き"),
     QT_TRANSLATE_NOOP("JobForm", "筆算"),
+    QT_TRANSLATE_NOOP("JobForm", "百ます"),
 };
+constexpr std::array<const char *, 3> kCellsCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "100ます"),
+    QT_TRANSLATE_NOOP("JobForm", "25ます"),
+    QT_TRANSLATE_NOOP("JobForm", "10ます"),
+};
+static_assert(kCellsCaptions.size() == kGridCells.size());
 static_assert(kFormatCaptions.size() == kSheetFormats.size());
 constexpr std::array<const char *, 3> kGuideCaptions{
     QT_TRANSLATE_NOOP("JobForm", "ます目とくり上がりのメモ"),
@@ -68,6 +75,15 @@ constexpr std::array<const char *, 2> kRemainderCaptions{
     QT_TRANSLATE_NOOP("JobForm", "5 … 1"),
 };
 static_assert(kRemainderCaptions.size() == kRemainderStyles.size());
+
+// The window's names of the kinds a refusal lists by their command-line names.
+QStringList kindCaptions(const std::vector<std::string_view> &names) {
+  QStringList captions;
+  for (const std::string_view name : names)
+    if (const auto kind = kindNamed(name))
+      captions << JobForm::tr(kKindLabels[std::size_t(*kind)]);
+  return captions;
+}
 
 constexpr int kKeptRole = Qt::UserRole + 1;
 // The custom choice, the presets and the separator before the kept sheets.
@@ -99,7 +115,7 @@ JobForm::JobForm(QWidget *parent)
       dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
       numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
       title_(new QLineEdit(this)), format_(new QComboBox(this)), guide_(new QComboBox(this)),
-      size_(new QComboBox(this)), typeface_(new QComboBox(this)),
+      cells_(new QComboBox(this)), size_(new QComboBox(this)), typeface_(new QComboBox(this)),
       kana_(new QCheckBox(tr("ひらがなの見出し(&J)"), this)), remainder_(new QComboBox(this)),
       paper_(new QComboBox(this)), landscape_(new QCheckBox(tr("横向き(&O)"), this)),
       sheets_(new QSpinBox(this)), seed_(new QLineEdit(this)),
@@ -129,7 +145,10 @@ JobForm::JobForm(QWidget *parent)
   for (const char *caption : kGuideCaptions)
     guide_->addItem(tr(caption));
   guide_->setAccessibleName(tr("筆算の手がかり"));
-  addRow(tr("書き方(&G):"), row(this, {format_, guide_}), JobField::Format);
+  for (const char *caption : kCellsCaptions)
+    cells_->addItem(tr(caption));
+  cells_->setAccessibleName(tr("百ますのます目"));
+  addRow(tr("書き方(&G):"), row(this, {format_, guide_, cells_}), JobField::Format);
 
   // The digits' size, for the child's age; the first grade reads kana.
   for (const char *caption : kSizeCaptions)
@@ -196,10 +215,10 @@ JobForm::JobForm(QWidget *parent)
     chain(range->high());
   }
   for (QWidget *next : std::initializer_list<QWidget *>{
-           format_,    guide_,      size_,    typeface_, kana_,      carry_,
-           noTrivial_, remainder_,  count_,   answers_,  nameField_, classField_,
-           dateField_, scoreField_, numbers_, titled_,   title_,     paper_,
-           landscape_, sheets_,     seed_,    newSeed_,  fixSeed_})
+           format_,     guide_,     cells_,      size_,    typeface_, kana_,
+           carry_,      noTrivial_, remainder_,  count_,   answers_,  nameField_,
+           classField_, dateField_, scoreField_, numbers_, titled_,   title_,
+           paper_,      landscape_, sheets_,     seed_,    newSeed_,  fixSeed_})
     chain(next);
 
   connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -209,7 +228,8 @@ JobForm::JobForm(QWidget *parent)
     else
       Q_EMIT keptChosen(kept);
   });
-  for (QComboBox *combo : {format_, guide_, size_, typeface_, carry_, remainder_, answers_, paper_})
+  for (QComboBox *combo :
+       {format_, guide_, cells_, size_, typeface_, carry_, remainder_, answers_, paper_})
     connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
   for (QSpinBox *spin : {count_, sheets_})
     connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
@@ -301,6 +321,7 @@ void JobForm::updateEnabled() {
                                         count_, format_, size_, typeface_, remainder_})
     widget->setEnabled(custom);
   guide_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Column);
+  cells_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Grid);
 }
 
 WorksheetJob JobForm::job() const {
@@ -323,6 +344,8 @@ WorksheetJob JobForm::job() const {
     job.format = SheetFormat(format_->currentIndex());
     if (job.format == SheetFormat::Column)
       job.guide = Guide(guide_->currentIndex());
+    if (job.format == SheetFormat::Grid)
+      job.cells = GridCells(cells_->currentIndex());
     job.size = SheetSize(size_->currentIndex());
     job.typeface = Typeface(typeface_->currentIndex());
     job.remainder = RemainderStyle(remainder_->currentIndex());
@@ -364,9 +387,22 @@ QString JobForm::refusalText(const Refusal &refusal) {
   case RefusalReason::NotForKinds:
     return tr("たし算とひき算（筆算ではかけ算も）にだけ使えます");
   case RefusalReason::NotForFormat:
-    return refusal.field == JobField::Guide
-               ? tr("筆算にだけ使えます")
-               : tr("筆算にできるのは、たし算・ひき算・かけ算・わり算だけです");
+    switch (refusal.field) {
+    case JobField::Guide:
+      return tr("筆算にだけ使えます");
+    case JobField::Format:
+      return tr("この書き方にできない種類があります（%1 だけです）")
+          .arg(kindCaptions(refusal.allowed).join(tr("、")));
+    case JobField::Trivial:
+      return tr("100ますでは使えません");
+    default:
+      return tr("百ますでは使えません");
+    }
+  case RefusalReason::TooFewValues:
+    return refusal.high > 0 ? tr("%2以上のちがう数が%1こ入る範囲にしてください")
+                                  .arg(refusal.low)
+                                  .arg(refusal.high)
+                            : tr("ちがう数が%1こ入る範囲にしてください").arg(refusal.low);
   case RefusalReason::FewerDigits:
     return tr("わられる数のけた数が、わる数より少なくなっています");
   case RefusalReason::NoProblems:
@@ -434,6 +470,7 @@ QVariantMap JobForm::state() const {
   state[QStringLiteral("landscape")] = landscape_->isChecked();
   state[QStringLiteral("format")] = format_->currentIndex();
   state[QStringLiteral("guide")] = guide_->currentIndex();
+  state[QStringLiteral("cells")] = cells_->currentIndex();
   state[QStringLiteral("size")] = size_->currentIndex();
   state[QStringLiteral("typeface")] = typeface_->currentIndex();
   state[QStringLiteral("kana")] = kana_->isChecked();
@@ -499,6 +536,7 @@ void JobForm::applyState(const QVariantMap &state) {
     paper_->setCurrentIndex(std::clamp(at("paper").toInt(), 0, paper_->count() - 1));
   for (const auto &[key, combo] : {std::pair{"format", format_},
                                    {"guide", guide_},
+                                   {"cells", cells_},
                                    {"size", size_},
                                    {"typeface", typeface_},
                                    {"remainder", remainder_}})

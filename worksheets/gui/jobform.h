@@ -84,6 +84,7 @@ private:
   QLineEdit *const title_;
   QComboBox *const format_;
   QComboBox *const guide_;
+  QComboBox *const cells_;
   QComboBox *const size_;
   QComboBox *const typeface_;
   QCheckBox *const kana_;

@@ -141,7 +141,12 @@ private Q_SLOTS:
     row("range not parsing", "--kind add --result 3-9", 2,
         "--result: '3-9' is not a range A..B of whole numbers");
     row("a missing number in column form", "--kind missing-factor --format column", 2,
-        "--format: column form takes only add, subtract, multiply, divide, divide-remainder");
+        "--format: this format takes only add, subtract, multiply, divide, divide-remainder");
+    row("unknown cells", "--format grid --kind add --cells 50", 2,
+        "--cells: unknown value '50' (one of 100, 25, 10)");
+    row("cells inline", "--kind add --cells 25", 2, "--cells: only goes with --format grid");
+    row("minuends below the subtrahends", "--format grid --kind subtract --first 5..12", 2,
+        "--first: a range with 10 different values of at least 9");
     row("a guide inline", "--kind add --guide none", 2, "--guide: only goes with --format column");
     row("six digits in column form", "--kind add --format column --first 0..100000", 2,
         "--first: must be between 0 and 99999");
@@ -229,6 +234,19 @@ private Q_SLOTS:
       return text.count(QRegularExpression(QStringLiteral("\\b\\d\\b")));
     };
     QVERIFY2(digits(answers) > 2 * digits(pageText(columns, 3)), qPrintable(answers));
+
+    // Five 百ます of subtraction: five different grids, each with its answers.
+    QCOMPARE(run({"--format", "grid", "--kind", "subtract", "--sheets", "5", "--answers", "--seed",
+                  "1", "-o", "grids.pdf"},
+                 dir)
+                 .exitCode,
+             0);
+    const QString grids = QDir(dir).filePath("grids.pdf");
+    QCOMPARE(pages(grids), 10);
+    QSet<QString> headers;
+    for (int page = 1; page <= 9; page += 2) // the problem pages
+      headers << pageText(grids, page).section(u'\n', 1, 12);
+    QCOMPARE(headers.size(), 5);
   }
 
   // A grade-1 sheet: its answers print in a red that a grey-scale print still

@@ -127,7 +127,7 @@ QString itemText(const SheetItem &item) {
 
 std::vector<SheetItem> sheetItems(const ResolvedJob &job, uint32_t seed) {
   SeededRandom random(seed);
-  return generateSheet(factSpaces(job.sheet), job.sheet.count, random);
+  return generateSheet(job.sheet, factSpaces(job.sheet), job.sheet.count, random);
 }
 
 // Where drawing lands, in device pixels.
@@ -376,6 +376,49 @@ void verifyColumnItem(const std::vector<const Drawn *> &inCell, const std::vecto
   QCOMPARE(memo.digits, memoWanted);
 }
 
+// A 百ます grid read back from its cell: the sign in the corner, the
+// headers in black, and on an answer sheet every cell in red, recomputed
+// here as its row's first number and its column's second (a row of ten:
+// its column's first number and the corner's second).
+void verifyGridItem(const std::vector<const Drawn *> &inCell, bool answers) {
+  std::set<int32_t> xs, ys;
+  for (const Drawn *d : inCell)
+    if (!d->text.empty() && !isProblemNumber(d->text)) {
+      xs.insert((d->box.left + d->box.right) / 2);
+      ys.insert(d->box.top);
+    }
+  const auto indexIn = [](const std::set<int32_t> &keys, int32_t key) {
+    return int32_t(std::distance(keys.begin(), keys.find(key)));
+  };
+  std::map<std::pair<int32_t, int32_t>, const Drawn *> at; // (row, column)
+  for (const Drawn *d : inCell)
+    if (!d->text.empty() && !isProblemNumber(d->text))
+      at[{indexIn(ys, d->box.top), indexIn(xs, (d->box.left + d->box.right) / 2)}] = d;
+  const auto sign = at.find({0, 0});
+  QVERIFY(sign != at.end() && !isNumber(sign->second->text));
+  const auto value = [&](int32_t r, int32_t c) -> int64_t { // -1: no number there
+    const auto d = at.find({r, c});
+    return d != at.end() && isNumber(d->second->text) ? std::stoll(d->second->text) : -1;
+  };
+  const bool row = ys.size() == 2;
+  int32_t filled = 0;
+  for (const auto &[place, d] : at) {
+    const auto [r, c] = place;
+    QCOMPARE(d->ink == kAnswerInk, answers && r > 0 && c > 0);
+    if (r == 0 || c == 0)
+      continue;
+    ++filled;
+    const int64_t first = row ? value(0, c) : value(r, 0);
+    const int64_t second = row ? value(1, 0) : value(0, c);
+    const std::string &op = sign->second->text;
+    QCOMPARE(value(r, c), op == "＋"   ? first + second
+                          : op == "－" ? first - second
+                                       : first * second);
+    QVERIFY(op != "－" || value(r, c) >= 0);
+  }
+  QCOMPARE(filled, answers ? int32_t((ys.size() - 1) * (xs.size() - 1)) : 0);
+}
+
 // One page of a batch, checked as a teacher would look at it.
 void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page, int pages,
                 bool answers) {
@@ -447,6 +490,10 @@ void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page,
       }
     if (inCell.empty())
       continue;
+    if (job.sheet.format == SheetFormat::Grid) {
+      verifyGridItem(inCell, answers);
+      continue;
+    }
     if (column) {
       for (const Drawn &l : lines)
         QVERIFY(!l.box.meets(cell) || l.box.within(cell, 2));
@@ -591,6 +638,29 @@ private Q_SLOTS:
                    0,
                    {"add", "subtract", "multiply", "divide", "divide-remainder"},
                    {}};
+    const WorksheetJob grid =
+        with(kinds({SheetKind::Subtract}), [](auto &j) { j.format = SheetFormat::Grid; });
+    row("cells inline", with(add, [](auto &j) { j.cells = GridCells::Ten; }), F::Cells,
+        R::NotForFormat);
+    QTest::newRow("a division in 百ます")
+        << with(grid, [](auto &j) { j.kinds = {SheetKind::Divide}; })
+        << Refusal{F::Format, R::NotForFormat, 0, 0, {"add", "subtract", "multiply"}, {}};
+    row("minuends below the subtrahends",
+        with(grid,
+             [](auto &j) {
+               j.first = NumberRange{5, 12};
+             }),
+        F::First, R::TooFewValues, 10, 9);
+    row("25 cells from four values",
+        with(grid,
+             [](auto &j) {
+               j.cells = GridCells::TwentyFive, j.second = NumberRange{0, 3};
+             }),
+        F::Second, R::TooFewValues, 5, 0);
+    row("nothing trivial in 100 cells", with(grid, [](auto &j) { j.leaveOutTrivial = true; }),
+        F::Trivial, R::NotForFormat);
+    row("carrying in 百ます", with(grid, [](auto &j) { j.carry = Carry::With; }), F::Carry,
+        R::NotForFormat);
     row("a guide inline", with(add, [](auto &j) { j.guide = Guide::None; }), F::Guide,
         R::NotForFormat);
     row("six digits in column form", with(column, [](auto &j) { j.max = 100000; }), F::Max,
@@ -716,6 +786,17 @@ private Q_SLOTS:
                        SheetKind::MissingFactor, SheetKind::Divide}),
                 [](auto &j) { j.leaveOutTrivial = true, j.count = 60; })
         << -1;
+    QTest::newRow("百ます of subtraction, 100 cells")
+        << with(kinds({SheetKind::Subtract}),
+                [](auto &j) { j.format = SheetFormat::Grid, j.count = 3; })
+        << 3;
+    QTest::newRow("百ます, 25 cells, nothing trivial")
+        << with(kinds({SheetKind::Add, SheetKind::Multiply}),
+                [](auto &j) {
+                  j.format = SheetFormat::Grid, j.cells = GridCells::TwentyFive;
+                  j.leaveOutTrivial = true, j.count = 6;
+                })
+        << 6;
     QTest::newRow("mix of three") << with(kinds({SheetKind::Add, SheetKind::MissingAddend,
                                                  SheetKind::Divide}),
                                           [](auto &j) { j.count = 31; })
@@ -734,6 +815,35 @@ private Q_SLOTS:
       const auto plan = std::find_if(settled.sheet.kinds.begin(), settled.sheet.kinds.end(),
                                      [&](const KindPlan &p) { return p.kind == item.kind; });
       QVERIFY(plan != settled.sheet.kinds.end());
+      if (settled.sheet.format == SheetFormat::Grid) {
+        // Every pairing of the headers holds; a hundred cells' headers are
+        // all ten values of their ranges, shuffled afresh on every sheet.
+        const GridCellsInfo &cells = cellsInfo(settled.sheet.cells);
+        QCOMPARE(int(item.firsts.size()), cells.rows == 1 ? cells.columns : cells.rows);
+        QCOMPARE(int(item.seconds.size()), cells.rows == 1 ? 1 : cells.columns);
+        for (const int32_t a : item.firsts)
+          for (const int32_t b : item.seconds)
+            QVERIFY(holds({item.kind,
+                           a,
+                           b,
+                           item.kind == SheetKind::Add        ? a + b
+                           : item.kind == SheetKind::Subtract ? a - b
+                                                              : a * b,
+                           0,
+                           Blank::Result,
+                           {},
+                           {}},
+                          *plan));
+        for (const auto *heads : {&item.firsts, &item.seconds})
+          QCOMPARE(std::set<int32_t>(heads->begin(), heads->end()).size(), heads->size());
+        if (cells.cells == GridCells::Hundred) {
+          std::vector<int32_t> sorted = item.seconds;
+          std::sort(sorted.begin(), sorted.end());
+          QCOMPARE(sorted, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        }
+        ++seen[{int(item.kind), item.firsts.front(), item.seconds.front(), 0}];
+        continue;
+      }
       QVERIFY2(holds(item, *plan), qPrintable(itemText(item)));
       const bool missing =
           item.kind == SheetKind::MissingFactor || item.kind == SheetKind::MissingAddend;
@@ -751,6 +861,8 @@ private Q_SLOTS:
       QCOMPARE(int(seen.size()), distinctFacts);
     else
       QCOMPARE(most->second, 1);
+    if (settled.sheet.format == SheetFormat::Grid)
+      QVERIFY(sheetItems(settled, 8) != items);
   }
 
   // A seed's sheet is the same everywhere: pinned against a committed sheet.
@@ -968,6 +1080,21 @@ private Q_SLOTS:
           QTest::addRow("column %s %lld..%lld %lld..%lld, %s, %s", kindInfo(kind).name.data(),
                         (long long)first.low, (long long)first.high, (long long)second.low,
                         (long long)second.high, guide.name.data(), size.name.data())
+              << job;
+          ++row;
+        }
+    // 百ます: each kind it takes, at each number of cells and size.
+    for (const SheetKind kind : {SheetKind::Add, SheetKind::Subtract, SheetKind::Multiply})
+      for (const GridCellsInfo &cells : kGridCells)
+        for (const SheetSizeInfo &size : kSheetSizes) {
+          WorksheetJob job = with(kinds({kind}), [&](auto &j) {
+            j.format = SheetFormat::Grid, j.cells = cells.cells, j.size = size.size;
+            j.answers = true, j.fields = fieldSets[std::size_t(row) % fieldSets.size()];
+            j.page = {row % 2 == 0 && size.size != SheetSize::Large ? Paper::B5 : Paper::A4, false};
+            j.kana = row % 3 == 0;
+          });
+          QTest::addRow("grid %s %s, %s", kindInfo(kind).name.data(), cells.name.data(),
+                        size.name.data())
               << job;
           ++row;
         }

@@ -166,6 +166,19 @@ private Q_SLOTS:
     QTest::mouseClick(f.labelled<QWidget>(QStringLiteral("くり上がり"))->findChild<QCheckBox *>(),
                       Qt::LeftButton);
     QVERIFY(f.window->form().job().leaveOutTrivial);
+    // 百ます, a row of ten cells: the cells' choice replaces the guide's.
+    f.choose(format->findChild<QComboBox *>(), 2);
+    auto *cells = format->findChildren<QComboBox *>().at(2);
+    QVERIFY(!guide->isEnabled() && cells->isEnabled());
+    f.choose(cells, 2);
+    QCOMPARE(f.window->form().job().cells, std::optional(GridCells::Ten));
+    // The division ticked above is not for 百ます: said at the format's row.
+    QVERIFY(!f.window->job());
+    said = false;
+    for (QLabel *label : f.window->findChildren<QLabel *>(QStringLiteral("refusal")))
+      said |=
+          label->isVisible() && label->text().contains(QStringLiteral("たし算、ひき算、かけ算"));
+    QVERIFY(said);
 
     // A preset fixes the problems; answers, paper, sheets and seed go into the job.
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);

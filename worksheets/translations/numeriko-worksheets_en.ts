@@ -250,292 +250,322 @@ Exit status:
         <translation>wrote %1 pages to %2</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="195"/>
+        <location filename="../cli/joboptions.cpp" line="200"/>
         <source>プリントの下のらんの再印刷コードから、その1枚を同じ番号でもう一度作ります（いっしょに使えるのは --answers、--copies、--title と出力のオプションだけです）。</source>
         <translation>Makes one sheet again, under its own number, from the reprint code in its footer (only --answers, --copies, --title and the output options go with it).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="202"/>
+        <location filename="../cli/joboptions.cpp" line="207"/>
         <source>4つのプリセットの1つ（--list-presets を見てください）。</source>
         <translation>One of the four preset worksheets (see --list-presets).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="207"/>
+        <location filename="../cli/joboptions.cpp" line="212"/>
         <source>問題の種類（--list-kinds を見てください）。くりかえすか a,b のように並べると混ぜられます。</source>
         <translation>A kind of problem (see --list-kinds); give it again, or a list a,b, for a mix.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="223"/>
+        <location filename="../cli/joboptions.cpp" line="228"/>
         <source>1つめの数の範囲。たとえば 10..99（わり算ではわられる数）。</source>
         <translation>Range of the first number, e.g. 10..99 (a division&apos;s dividend).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="227"/>
+        <location filename="../cli/joboptions.cpp" line="232"/>
         <source>2つめの数の範囲（わり算ではわる数）。</source>
         <translation>Range of the second number (a division&apos;s divisor).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="230"/>
+        <location filename="../cli/joboptions.cpp" line="235"/>
         <source>答えの範囲（わり算では商）。</source>
         <translation>Range of the result (a division&apos;s quotient).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="240"/>
+        <location filename="../cli/joboptions.cpp" line="245"/>
         <source>0や1の問題（0をたす・ひく、0や1をかける、1でわる、同じ数をひく）を入れません。</source>
         <translation>Leave out trivial problems: adding or taking away 0, multiplying by 0 or 1, dividing by 1, a number less itself.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="246"/>
+        <location filename="../cli/joboptions.cpp" line="251"/>
         <source>1枚の問題の数（1..10000。指定しなければ1ページ分）。</source>
         <translation>Problems on a sheet (1..10000; default: one full page).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="250"/>
+        <location filename="../cli/joboptions.cpp" line="255"/>
         <source>1ページの問題の行数（1..50。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Rows of problems on a page (1..50; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="256"/>
+        <location filename="../cli/joboptions.cpp" line="261"/>
         <source>1ページの問題の列数（1..10。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Columns of problems on a page (1..10; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="262"/>
+        <location filename="../cli/joboptions.cpp" line="267"/>
         <source>作るプリントの枚数。1枚ずつ問題がちがいます（1..1000）。</source>
         <translation>Different sheets to make (1..1000).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="267"/>
+        <location filename="../cli/joboptions.cpp" line="272"/>
         <source>同じプリントを何枚作るか。答えは1枚（1..100）。</source>
         <translation>Copies of every sheet, with one answer sheet (1..100).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="271"/>
+        <location filename="../cli/joboptions.cpp" line="276"/>
         <source>プリントのシード（0..4294967295）。1枚ずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
         <translation>Seed of the batch (0..4294967295); each sheet&apos;s own seed is in its footer. Drawn at random when not given.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="277"/>
+        <location filename="../cli/joboptions.cpp" line="282"/>
         <source>1枚ごとに、そのあとに答えのプリント。</source>
         <translation>An answer sheet after every sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="281"/>
+        <location filename="../cli/joboptions.cpp" line="286"/>
         <source>名前のらん。</source>
         <translation>A name field.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="283"/>
+        <location filename="../cli/joboptions.cpp" line="288"/>
         <source>年・組・番のらん。</source>
         <translation>A class field (year, class, number).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="296"/>
+        <location filename="../cli/joboptions.cpp" line="301"/>
         <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。</source>
         <translation>Paper: a4 (default), b5 (JIS), a5, letter or b4 (JIS).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="300"/>
+        <location filename="../cli/joboptions.cpp" line="305"/>
         <source>用紙を横向きにします。</source>
         <translation>Turns the paper to landscape.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="302"/>
-        <source>問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わるまで）。</source>
-        <translation>How problems are set out: inline (the default) or column (column arithmetic on squared paper; additions and subtractions up to 5 digits, multipliers and divisors up to 2 digits).</translation>
+        <location filename="../cli/joboptions.cpp" line="307"/>
+        <source>問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わるまで）、grid（百ます計算。たし算・ひき算・かけ算）。</source>
+        <translation>How problems are set out: inline (the default), column (column arithmetic on squared paper; additions and subtractions up to 5 digits, multipliers and divisors up to 2 digits) or grid (百ます hundred-cell grids of additions, subtractions or multiplications).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="310"/>
+        <location filename="../cli/joboptions.cpp" line="315"/>
         <source>筆算の手がかり: boxes（ます目とくり上がりのメモ。指定しないとき）、squares（ます目だけ）、none（白い紙）。</source>
         <translation>Support for column arithmetic: boxes (squares and small boxes for carries, the default), squares (squares only), none (blank paper).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="316"/>
+        <location filename="../cli/joboptions.cpp" line="322"/>
+        <source>百ますのます目: 100（10×10。指定しないとき）、25（5×5）、10（1行に10ます、かどに決まった数）。--count は1枚の百ますの数です。</source>
+        <translation>Cells of a 百ます grid: 100 (10 × 10, the default), 25 (5 × 5) or 10 (a row of ten with a fixed number in the corner). --count is the number of grids on a sheet.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="328"/>
         <source>数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、small（上の学年。5.5 mm）。</source>
         <translation>Size of the digits: large (first grade; 12 mm), medium (default; 8 mm) or small (older children; 5.5 mm).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="323"/>
+        <location filename="../cli/joboptions.cpp" line="335"/>
         <source>書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ UDゴシック）、gothic（IPAゴシック）。</source>
         <translation>Typeface: klee (Klee One, close to the textbooks&apos; hand; default), ud (BIZ UDGothic) or gothic (IPA Gothic).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="329"/>
+        <location filename="../cli/joboptions.cpp" line="341"/>
         <source>見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size large では指定しなくてもひらがなです。</source>
         <translation>Headings in kana (なまえ, ねん くみ ばん, がつ にち); the default with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="333"/>
+        <location filename="../cli/joboptions.cpp" line="345"/>
         <source>--size large でも見出しを漢字で（名前、年 組 番）。</source>
         <translation>Headings in kanji (名前, 年 組 番), also with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="338"/>
+        <location filename="../cli/joboptions.cpp" line="350"/>
         <source>あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。</source>
         <translation>How remainders are written: words (5あまり1; default) or dots (5 … 1).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="279"/>
+        <location filename="../cli/joboptions.cpp" line="284"/>
         <source>答えのプリントを最後にまとめて。</source>
         <translation>All answer sheets after the last sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="213"/>
+        <location filename="../cli/joboptions.cpp" line="218"/>
         <source>どの数もこれより小さくしない（0..9999、筆算は 0..99999）。</source>
         <translation>No number below this (0..9999; 0..99999 in column form).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="218"/>
+        <location filename="../cli/joboptions.cpp" line="223"/>
         <source>どの数もこれより大きくしない（0..9999、筆算は 0..99999）。</source>
         <translation>No number above this (0..9999; 0..99999 in column form).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="233"/>
+        <location filename="../cli/joboptions.cpp" line="238"/>
         <source>たし算のくり上がり、ひき算のくり下がり（筆算ではかけ算のくり上がりも）が、どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。</source>
         <translation>Whether additions carry and subtractions borrow (in column form, products carry too) in some place (yes) or in none (no). any (the default) mixes both.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="285"/>
+        <location filename="../cli/joboptions.cpp" line="290"/>
         <source>日付のらん: &#x3000;月&#x3000;日。</source>
         <translation>A date field: &#x3000;月&#x3000;日.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="287"/>
+        <location filename="../cli/joboptions.cpp" line="292"/>
         <source>点数のらん: &#x3000;&#x3000;／N。</source>
         <translation>A score field: &#x3000;&#x3000;／N.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="290"/>
+        <location filename="../cli/joboptions.cpp" line="295"/>
         <source>上にタイトル。空ならプリセットや種類の名前。</source>
         <translation>A title at the top; an empty text gives the preset&apos;s caption or the kinds&apos; names.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="293"/>
+        <location filename="../cli/joboptions.cpp" line="298"/>
         <source>問題に番号をつけます。</source>
         <translation>Number the problems.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="66"/>
+        <location filename="../cli/refusalwording.cpp" line="67"/>
         <source>%1 から %2 までにしてください</source>
         <translation>must be between %1 and %2</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="69"/>
+        <location filename="../cli/refusalwording.cpp" line="70"/>
         <source>--max より大きくできません</source>
         <translation>must not be above --max</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="70"/>
+        <location filename="../cli/refusalwording.cpp" line="71"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="72"/>
+        <location filename="../cli/refusalwording.cpp" line="73"/>
         <source>--preset とはいっしょに使えません（プリセットの問題は決まっています）</source>
         <translation>does not go with --preset, which fixes its problems</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="78"/>
+        <location filename="../cli/refusalwording.cpp" line="80"/>
         <source>--format column（筆算）にだけ使えます</source>
         <translation>only goes with --format column</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="79"/>
-        <source>筆算にできるのは %1 だけです（□をもとめる問題はよこ書きです）</source>
-        <translation>column form takes only %1 (missing numbers stay inline)</translation>
-    </message>
-    <message>
-        <location filename="../cli/refusalwording.cpp" line="82"/>
+        <location filename="../cli/refusalwording.cpp" line="92"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="85"/>
+        <location filename="../cli/refusalwording.cpp" line="94"/>
+        <source>%2 以上のちがう数が %1 こ入る範囲にしてください（ひかれる数はひく数より小さくできません）</source>
+        <translation>a range with %1 different values of at least %2 is needed (a minuend cannot be smaller than a subtrahend)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="98"/>
+        <source>ちがう数が %1 こ入る範囲にしてください</source>
+        <translation>a range with %1 different values is needed</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="101"/>
         <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
         <translation>no problem of these ranges has the carrying asked for</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="86"/>
+        <location filename="../cli/refusalwording.cpp" line="102"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="87"/>
+        <location filename="../cli/refusalwording.cpp" line="103"/>
         <source>この範囲どうしに合う問題がありません</source>
         <translation>no problem fits these ranges together</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="89"/>
+        <location filename="../cli/refusalwording.cpp" line="105"/>
         <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
         <translation>no divisor of %1 or more: a division cannot divide by less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="94"/>
+        <location filename="../cli/refusalwording.cpp" line="110"/>
         <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
         <translation>unknown name &apos;%1&apos; (see %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="97"/>
+        <location filename="../cli/refusalwording.cpp" line="113"/>
         <source>&apos;%1&apos; は使えない値です（使えるのは %2）</source>
         <translation>unknown value &apos;%1&apos; (one of %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="107"/>
+        <location filename="../cli/refusalwording.cpp" line="123"/>
         <source>このプリセットの問題の上に、この用紙では番号の入る場所がありません（年・組・番、日付、点数のらんをへらすか、大きい用紙にしてください）</source>
         <translation>this preset&apos;s rows leave no room for numbers above them on this paper (leave out the class, date or score field, or take larger paper)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="111"/>
+        <location filename="../cli/refusalwording.cpp" line="127"/>
         <source>この大きさでは、この用紙に問題が1つも入りません</source>
         <translation>not one problem fits the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="112"/>
+        <location filename="../cli/refusalwording.cpp" line="128"/>
         <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
         <translation>not one problem fits the paper at this size (%1 would)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="115"/>
+        <location filename="../cli/refusalwording.cpp" line="131"/>
         <source>この用紙とこの大きさでは %1 までです</source>
         <translation>at most %1 fit the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="117"/>
+        <location filename="../cli/refusalwording.cpp" line="133"/>
         <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
         <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="121"/>
+        <location filename="../cli/refusalwording.cpp" line="137"/>
         <source>この書体がありません</source>
         <translation>the typeface is not installed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="123"/>
+        <location filename="../cli/refusalwording.cpp" line="139"/>
         <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
         <translation>the code was made by another version of the program (%1), which this version does not read</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="99"/>
+        <location filename="../cli/refusalwording.cpp" line="115"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="74"/>
+        <location filename="../cli/refusalwording.cpp" line="75"/>
         <source>add、subtract、missing-addend にだけ使えます（筆算では multiply にも）</source>
         <translation>only applies to add, subtract and missing-addend (and multiply in column form)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="101"/>
+        <location filename="../cli/refusalwording.cpp" line="82"/>
+        <source>--format grid（百ます）にだけ使えます</source>
+        <translation>only goes with --format grid</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="84"/>
+        <source>100ますでは使えません（見出しは0から9と決まっています）</source>
+        <translation>does not go with 100 cells (their headers are 0 to 9)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="86"/>
+        <source>この書き方にできるのは %1 だけです（□をもとめる問題はよこ書きです）</source>
+        <translation>this format takes only %1 (missing numbers stay inline)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="89"/>
+        <source>百ますでは使えません（どの組み合わせも出ます）</source>
+        <translation>does not go with --format grid (a grid holds every pairing)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="117"/>
         <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
         <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="103"/>
+        <location filename="../cli/refusalwording.cpp" line="119"/>
         <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="127"/>
+        <location filename="../cli/refusalwording.cpp" line="143"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -618,318 +648,364 @@ Exit status:
         <translation>Column arithmetic</translation>
     </message>
     <message>
+        <location filename="../gui/jobform.cpp" line="58"/>
+        <source>百ます</source>
+        <translation>Hundred-cell grid</translation>
+    </message>
+    <message>
         <location filename="../gui/jobform.cpp" line="61"/>
+        <source>100ます</source>
+        <translation>100 cells</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="62"/>
+        <source>25ます</source>
+        <translation>25 cells</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="63"/>
+        <source>10ます</source>
+        <translation>10 cells</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="68"/>
         <source>ます目とくり上がりのメモ</source>
         <translation>Squares and carry boxes</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="62"/>
+        <location filename="../gui/jobform.cpp" line="69"/>
         <source>ます目だけ</source>
         <translation>Squares only</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="63"/>
+        <location filename="../gui/jobform.cpp" line="70"/>
         <source>ます目なし</source>
         <translation>Blank</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="67"/>
+        <location filename="../gui/jobform.cpp" line="74"/>
         <source>5あまり1</source>
         <translation>In words: 5 r. 1</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="68"/>
+        <location filename="../gui/jobform.cpp" line="75"/>
         <source>5 … 1</source>
         <translation>With dots: 5 … 1</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="93"/>
-        <location filename="../gui/jobform.cpp" line="94"/>
+        <location filename="../gui/jobform.cpp" line="109"/>
+        <location filename="../gui/jobform.cpp" line="110"/>
         <source>指定する</source>
         <translation>Set</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="95"/>
+        <location filename="../gui/jobform.cpp" line="111"/>
         <source>0や1の問題を入れない(&amp;B)</source>
         <translation>No trivial pro&amp;blems (0, ×1, ÷1, a − a)</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="97"/>
+        <location filename="../gui/jobform.cpp" line="113"/>
         <source>名前</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="98"/>
+        <location filename="../gui/jobform.cpp" line="114"/>
         <source>年・組・番</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="99"/>
+        <location filename="../gui/jobform.cpp" line="115"/>
         <source>日付</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="99"/>
+        <location filename="../gui/jobform.cpp" line="115"/>
         <source>点数</source>
         <translation>Score</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="100"/>
+        <location filename="../gui/jobform.cpp" line="116"/>
         <source>問題の番号</source>
         <translation>Numbers</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="100"/>
+        <location filename="../gui/jobform.cpp" line="116"/>
         <source>つける</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="103"/>
+        <location filename="../gui/jobform.cpp" line="119"/>
         <source>ひらがなの見出し(&amp;J)</source>
         <translation>Kana head&amp;ings</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="104"/>
+        <location filename="../gui/jobform.cpp" line="120"/>
         <source>横向き(&amp;O)</source>
         <translation>Land&amp;scape</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="106"/>
+        <location filename="../gui/jobform.cpp" line="122"/>
         <source>新しく(&amp;W)</source>
         <translation>&amp;Generate</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="107"/>
+        <location filename="../gui/jobform.cpp" line="123"/>
         <source>次も使う(&amp;X)</source>
         <translation>Keep ne&amp;xt time</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="108"/>
+        <location filename="../gui/jobform.cpp" line="124"/>
         <source>種類と範囲を選ぶ</source>
         <translation>Choose kinds and ranges</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="111"/>
+        <location filename="../gui/jobform.cpp" line="127"/>
         <source>プリント(&amp;P):</source>
         <translation>&amp;Worksheet:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="123"/>
+        <location filename="../gui/jobform.cpp" line="139"/>
         <source>種類(&amp;K):</source>
         <translation>&amp;Kinds:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="131"/>
+        <location filename="../gui/jobform.cpp" line="147"/>
         <source>筆算の手がかり</source>
         <translation>Support for column arithmetic</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="132"/>
+        <location filename="../gui/jobform.cpp" line="150"/>
+        <source>百ますのます目</source>
+        <translation>Cells of the grid</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="151"/>
         <source>書き方(&amp;G):</source>
         <translation>Set o&amp;ut as:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="138"/>
+        <location filename="../gui/jobform.cpp" line="157"/>
         <source>大きさ(&amp;Z):</source>
         <translation>Si&amp;ze:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="143"/>
+        <location filename="../gui/jobform.cpp" line="162"/>
         <source>書体(&amp;Y):</source>
         <translation>T&amp;ypeface:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="144"/>
+        <location filename="../gui/jobform.cpp" line="163"/>
         <source>1つめの数(&amp;1):</source>
         <translation>First number (&amp;1):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="145"/>
+        <location filename="../gui/jobform.cpp" line="164"/>
         <source>2つめの数(&amp;2):</source>
         <translation>Second number (&amp;2):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="146"/>
+        <location filename="../gui/jobform.cpp" line="165"/>
         <source>答えの数(&amp;3):</source>
         <translation>Result (&amp;3):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="148"/>
+        <location filename="../gui/jobform.cpp" line="167"/>
         <source>どちらでも</source>
         <translation>Either</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="149"/>
+        <location filename="../gui/jobform.cpp" line="168"/>
         <source>なし</source>
         <translation>Without</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="150"/>
+        <location filename="../gui/jobform.cpp" line="169"/>
         <source>あり</source>
         <translation>With</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="151"/>
+        <location filename="../gui/jobform.cpp" line="170"/>
         <source>くり上がり・くり下がり(&amp;C):</source>
         <translation>&amp;Carrying, borrowing:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="154"/>
+        <location filename="../gui/jobform.cpp" line="173"/>
         <source>あまりの書き方(&amp;U):</source>
         <translation>Remainders sh&amp;own as:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="157"/>
+        <location filename="../gui/jobform.cpp" line="176"/>
         <source>1ページ分</source>
         <translation>One page</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="158"/>
+        <location filename="../gui/jobform.cpp" line="177"/>
         <source>問題の数(&amp;N):</source>
         <translation>&amp;Number of problems:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="160"/>
+        <location filename="../gui/jobform.cpp" line="179"/>
         <source>つけない</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="161"/>
+        <location filename="../gui/jobform.cpp" line="180"/>
         <source>1枚ごとに</source>
         <translation>After each sheet</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="365"/>
+        <location filename="../gui/jobform.cpp" line="388"/>
         <source>たし算とひき算（筆算ではかけ算も）にだけ使えます</source>
         <translation>Applies to addition and subtraction only (and multiplication in column form).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="368"/>
+        <location filename="../gui/jobform.cpp" line="392"/>
         <source>筆算にだけ使えます</source>
         <translation>Only for column arithmetic</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="369"/>
-        <source>筆算にできるのは、たし算・ひき算・かけ算・わり算だけです</source>
-        <translation>Column arithmetic takes additions, subtractions, multiplications and divisions only</translation>
-    </message>
-    <message>
-        <location filename="../gui/jobform.cpp" line="371"/>
+        <location filename="../gui/jobform.cpp" line="407"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="384"/>
+        <location filename="../gui/jobform.cpp" line="420"/>
         <source>この用紙では、問題の上に番号の入る場所がありません（らんをへらすか、大きい用紙にしてください）</source>
         <translation>No room for numbers above the problems on this paper: leave out a field or take larger paper.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="390"/>
+        <location filename="../gui/jobform.cpp" line="426"/>
         <source>この用紙には、この大きさの問題が1つも入りません</source>
         <translation>Not one problem fits this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="391"/>
+        <location filename="../gui/jobform.cpp" line="427"/>
         <source>この用紙には、この大きさの問題が1つも入りません（入るのは %1）</source>
         <translation>Not one problem fits this paper at this size (%1 would).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="392"/>
+        <location filename="../gui/jobform.cpp" line="395"/>
+        <location filename="../gui/jobform.cpp" line="428"/>
         <source>、</source>
         <translation> or </translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="395"/>
+        <location filename="../gui/jobform.cpp" line="431"/>
         <source>この用紙とこの大きさでは%1までです</source>
         <translation>At most %1 fit this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="398"/>
+        <location filename="../gui/jobform.cpp" line="434"/>
         <source>再印刷コードが読めません</source>
         <translation>The reprint code does not read.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="400"/>
+        <location filename="../gui/jobform.cpp" line="436"/>
         <source>この書体がありません。パッケージ %1 を入れてください</source>
         <translation>This typeface is not installed: install the package %1.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="162"/>
+        <location filename="../gui/jobform.cpp" line="181"/>
         <source>最後にまとめて</source>
         <translation>All at the end</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="164"/>
+        <location filename="../gui/jobform.cpp" line="183"/>
         <source>答えのプリント(&amp;A):</source>
         <translation>&amp;Answer sheets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="168"/>
+        <location filename="../gui/jobform.cpp" line="187"/>
         <source>らん(&amp;F):</source>
         <translation>&amp;Fields:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="170"/>
+        <location filename="../gui/jobform.cpp" line="189"/>
         <source>空なら種類の名前</source>
         <translation>Empty: the kinds&apos; names</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="172"/>
+        <location filename="../gui/jobform.cpp" line="191"/>
         <source>タイトル(&amp;T):</source>
         <translation>&amp;Title:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="176"/>
+        <location filename="../gui/jobform.cpp" line="195"/>
         <source>用紙(&amp;S):</source>
         <translation>Pa&amp;per:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="179"/>
+        <location filename="../gui/jobform.cpp" line="198"/>
         <source>枚数(&amp;H):</source>
         <translation>S&amp;heets:</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="182"/>
+        <location filename="../gui/jobform.cpp" line="201"/>
         <source>シード(&amp;D):</source>
         <translation>Seed (&amp;D):</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="359"/>
+        <location filename="../gui/jobform.cpp" line="382"/>
         <source>%1から%2までにしてください</source>
         <translation>Must be between %1 and %2.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="361"/>
+        <location filename="../gui/jobform.cpp" line="384"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="363"/>
+        <location filename="../gui/jobform.cpp" line="386"/>
         <source>プリセットでは変えられません</source>
         <translation>A preset fixes this.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="373"/>
+        <location filename="../gui/jobform.cpp" line="394"/>
+        <source>この書き方にできない種類があります（%1 だけです）</source>
+        <translation>This format takes only %1.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="397"/>
+        <source>100ますでは使えません</source>
+        <translation>Not with 100 cells</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="399"/>
+        <source>百ますでは使えません</source>
+        <translation>Not with hundred-cell grids</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="402"/>
+        <source>%2以上のちがう数が%1こ入る範囲にしてください</source>
+        <translation>Give a range with %1 different values of at least %2</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="405"/>
+        <source>ちがう数が%1こ入る範囲にしてください</source>
+        <translation>Give a range with %1 different values</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="409"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="375"/>
+        <location filename="../gui/jobform.cpp" line="411"/>
         <source>わる数に%1以上の数が入るようにしてください</source>
         <translation>Let the divisors reach %1 or more.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="379"/>
+        <location filename="../gui/jobform.cpp" line="415"/>
         <source>整数を入れてください</source>
         <translation>Enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="381"/>
+        <location filename="../gui/jobform.cpp" line="417"/>
         <source>種類を1つ以上選んでください</source>
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="403"/>
+        <location filename="../gui/jobform.cpp" line="439"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "columnformat.h"
 #include "enumtable.h"
+#include "gridformat.h"
 #include "inlineformat.h"
 #include "sheetstyles.h"
 
@@ -17,9 +18,10 @@ struct FormatPainter {
 };
 
 // Each row of kSheetFormats with what lays it out.
-constexpr std::array<FormatPainter, 2> kPainters{{
+constexpr std::array<FormatPainter, 3> kPainters{{
     {SheetFormat::Inline, &inlineLayout},
     {SheetFormat::Column, &columnLayout},
+    {SheetFormat::Grid, &gridLayout},
 }};
 static_assert(kPainters.size() == kSheetFormats.size());
 static_assert(inEnumOrder(kPainters, [](FormatPainter p) { return p.format; }));
