@@ -91,11 +91,10 @@ QString reason(const Refusal &r, const QString &value) {
   case RefusalReason::FewerDigits:
     return CommandLine::tr("わられる数のけた数が、わる数より少なくなっています");
   case RefusalReason::TooFewValues:
-    return r.high > 0 ? CommandLine::tr("%2 以上のちがう数が %1 こ入る範囲にしてください（ひかれる"
-                                        "数はひく数より小さくできません）")
-                            .arg(r.low)
-                            .arg(r.high)
-                      : CommandLine::tr("ちがう数が %1 こ入る範囲にしてください").arg(r.low);
+    return r.with.empty() ? CommandLine::tr("ちがう数が %1 こ入る範囲にしてください").arg(r.high)
+                          : CommandLine::tr("いちばん大きいひく数より小さくないひかれる数が、%1 こ"
+                                            "入る範囲にしてください")
+                                .arg(r.high);
   case RefusalReason::NoProblems:
     if (r.field == JobField::Carry)
       return CommandLine::tr("この範囲には、指定したくり上がり・くり下がりの問題がありません");

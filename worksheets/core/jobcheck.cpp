@@ -64,16 +64,19 @@ void fitColumn(KindPlan &plan, const WorksheetJob &job) {
        JobField::First, RefusalReason::FewerDigits);
 }
 
-// A 百ます grid's headers need different values enough from the ranges.
+// A 百ます grid's headers need different values enough from the ranges, a
+// subtraction's minuends none below the largest subtrahend.
 void fitGrid(const KindPlan &plan, GridCells cells) {
   const GridPools pools = gridPools(plan);
   const GridHeads heads = gridHeads(cells);
-  const int64_t lowestMinuend =
-      plan.kind == SheetKind::Subtract ? plan.second.high + (plan.leaveOutTrivial ? 1 : 0) : 0;
-  need(int32_t(pools.firsts.size()) >= heads.firsts, JobField::First, RefusalReason::TooFewValues,
-       heads.firsts, lowestMinuend);
+  if (int32_t(pools.firsts.size()) < heads.firsts) {
+    Refusal refusal{JobField::First, RefusalReason::TooFewValues, 0, heads.firsts};
+    if (plan.kind == SheetKind::Subtract)
+      refusal.with = {JobField::Second};
+    throw Failed{refusal};
+  }
   need(int32_t(pools.seconds.size()) >= heads.seconds, JobField::Second,
-       RefusalReason::TooFewValues, heads.seconds);
+       RefusalReason::TooFewValues, 0, heads.seconds);
 }
 
 // Characters of UTF-8 text, and whether it holds control characters.

@@ -45,8 +45,8 @@ enum class RefusalReason {
                  // Guide is for the column form only, Cells for 百ます; 百ます takes
                  // no Carry or Result, nor Trivial with 100 cells
   FewerDigits,   // a dividend with fewer digits than every divisor
-  TooFewValues,  // a 百ます header needs `low` different values (a subtraction's minuends
-                 // at least `high`, the largest subtrahend)
+  TooFewValues,  // a 百ます header needs `high` different values; with Second in `with`,
+                 // a subtraction's minuends none below the largest subtrahend
   NoProblems,    // no problem fits the ranges and the carry asked for
   NoDivisor,     // every divisor below low, the smallest a division can use
   Unknown,       // not a name the program knows; allowed lists those it does

@@ -399,10 +399,10 @@ QString JobForm::refusalText(const Refusal &refusal) {
       return tr("百ますでは使えません");
     }
   case RefusalReason::TooFewValues:
-    return refusal.high > 0 ? tr("%2以上のちがう数が%1こ入る範囲にしてください")
-                                  .arg(refusal.low)
-                                  .arg(refusal.high)
-                            : tr("ちがう数が%1こ入る範囲にしてください").arg(refusal.low);
+    return refusal.with.empty()
+               ? tr("ちがう数が%1こ入る範囲にしてください").arg(refusal.high)
+               : tr("いちばん大きいひく数より小さくないひかれる数が%1こ入る範囲にしてください")
+                     .arg(refusal.high);
   case RefusalReason::FewerDigits:
     return tr("わられる数のけた数が、わる数より少なくなっています");
   case RefusalReason::NoProblems:

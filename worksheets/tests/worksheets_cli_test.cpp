@@ -146,7 +146,7 @@ private Q_SLOTS:
         "--cells: unknown value '50' (one of 100, 25, 10)");
     row("cells inline", "--kind add --cells 25", 2, "--cells: only goes with --format grid");
     row("minuends below the subtrahends", "--format grid --kind subtract --first 5..12", 2,
-        "--first: a range with 10 different values of at least 9");
+        "--first 5..12, --second: a range with 10 minuends none below the largest subtrahend");
     row("a guide inline", "--kind add --guide none", 2, "--guide: only goes with --format column");
     row("six digits in column form", "--kind add --format column --first 0..100000", 2,
         "--first: must be between 0 and 99999");

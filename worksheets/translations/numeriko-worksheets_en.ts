@@ -451,81 +451,81 @@ Exit status:
     </message>
     <message>
         <location filename="../cli/refusalwording.cpp" line="94"/>
-        <source>%2 以上のちがう数が %1 こ入る範囲にしてください（ひかれる数はひく数より小さくできません）</source>
-        <translation>a range with %1 different values of at least %2 is needed (a minuend cannot be smaller than a subtrahend)</translation>
-    </message>
-    <message>
-        <location filename="../cli/refusalwording.cpp" line="98"/>
         <source>ちがう数が %1 こ入る範囲にしてください</source>
         <translation>a range with %1 different values is needed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="101"/>
+        <location filename="../cli/refusalwording.cpp" line="95"/>
+        <source>いちばん大きいひく数より小さくないひかれる数が、%1 こ入る範囲にしてください</source>
+        <translation>a range with %1 minuends none below the largest subtrahend is needed</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="100"/>
         <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
         <translation>no problem of these ranges has the carrying asked for</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="102"/>
+        <location filename="../cli/refusalwording.cpp" line="101"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="103"/>
+        <location filename="../cli/refusalwording.cpp" line="102"/>
         <source>この範囲どうしに合う問題がありません</source>
         <translation>no problem fits these ranges together</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="105"/>
+        <location filename="../cli/refusalwording.cpp" line="104"/>
         <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
         <translation>no divisor of %1 or more: a division cannot divide by less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="110"/>
+        <location filename="../cli/refusalwording.cpp" line="109"/>
         <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
         <translation>unknown name &apos;%1&apos; (see %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="113"/>
+        <location filename="../cli/refusalwording.cpp" line="112"/>
         <source>&apos;%1&apos; は使えない値です（使えるのは %2）</source>
         <translation>unknown value &apos;%1&apos; (one of %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="123"/>
+        <location filename="../cli/refusalwording.cpp" line="122"/>
         <source>このプリセットの問題の上に、この用紙では番号の入る場所がありません（年・組・番、日付、点数のらんをへらすか、大きい用紙にしてください）</source>
         <translation>this preset&apos;s rows leave no room for numbers above them on this paper (leave out the class, date or score field, or take larger paper)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="127"/>
+        <location filename="../cli/refusalwording.cpp" line="126"/>
         <source>この大きさでは、この用紙に問題が1つも入りません</source>
         <translation>not one problem fits the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="128"/>
+        <location filename="../cli/refusalwording.cpp" line="127"/>
         <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
         <translation>not one problem fits the paper at this size (%1 would)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="131"/>
+        <location filename="../cli/refusalwording.cpp" line="130"/>
         <source>この用紙とこの大きさでは %1 までです</source>
         <translation>at most %1 fit the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="133"/>
+        <location filename="../cli/refusalwording.cpp" line="132"/>
         <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
         <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="137"/>
+        <location filename="../cli/refusalwording.cpp" line="136"/>
         <source>この書体がありません</source>
         <translation>the typeface is not installed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="139"/>
+        <location filename="../cli/refusalwording.cpp" line="138"/>
         <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
         <translation>the code was made by another version of the program (%1), which this version does not read</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="115"/>
+        <location filename="../cli/refusalwording.cpp" line="114"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
     </message>
@@ -555,17 +555,17 @@ Exit status:
         <translation>does not go with --format grid (a grid holds every pairing)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="117"/>
+        <location filename="../cli/refusalwording.cpp" line="116"/>
         <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
         <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="119"/>
+        <location filename="../cli/refusalwording.cpp" line="118"/>
         <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="143"/>
+        <location filename="../cli/refusalwording.cpp" line="142"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -864,6 +864,11 @@ Exit status:
         <translation>Only for column arithmetic</translation>
     </message>
     <message>
+        <location filename="../gui/jobform.cpp" line="404"/>
+        <source>いちばん大きいひく数より小さくないひかれる数が%1こ入る範囲にしてください</source>
+        <translation>Give %1 minuends none below the largest subtrahend</translation>
+    </message>
+    <message>
         <location filename="../gui/jobform.cpp" line="407"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
@@ -975,12 +980,7 @@ Exit status:
         <translation>Not with hundred-cell grids</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="402"/>
-        <source>%2以上のちがう数が%1こ入る範囲にしてください</source>
-        <translation>Give a range with %1 different values of at least %2</translation>
-    </message>
-    <message>
-        <location filename="../gui/jobform.cpp" line="405"/>
+        <location filename="../gui/jobform.cpp" line="403"/>
         <source>ちがう数が%1こ入る範囲にしてください</source>
         <translation>Give a range with %1 different values</translation>
     </message>
