@@ -2,8 +2,8 @@
 # Renders a problem page and its answer page for every paper (upright and
 # turned), size and heading script (kana or kanji) of the inline form, and
 # for every operation and guide of the column form and every operation and
-# number of cells of 百ます on A4 and B5, and lays them out as one contact
-# sheet to look at as a teacher would.
+# number of cells of 百ます and every way of splitting of さくらんぼ on A4 and
+# B5, and lays them out as one contact sheet to look at as a teacher would.
 # Usage: scripts/contact-sheet.sh [output.png] [program]
 #   output: contact-sheet.png unless given
 #   program: build/dev/worksheets/numeriko-worksheets unless given
@@ -96,6 +96,16 @@ for paper in a4 b5; do
     done
     row "$paper grid $kind"
   done
+done
+# さくらんぼ: each way of splitting, on A4 and B5.
+for paper in a4 b5; do
+  for split in second first smaller minuend subtrahend; do
+    kind=add
+    [[ $split == minuend || $split == subtrahend ]] && kind=subtract
+    cell "$paper-cherry-$split" "cherry, $split" --kind "$kind" --format cherry --split "$split" \
+      --paper "$paper" --name-field --numbers
+  done
+  row "$paper cherry"
 done
 convert "${rows[@]}" -background white -gravity west -append "$output"
 echo "$output"

@@ -117,6 +117,11 @@ Result cells(WorksheetJob &job, const QStringList &values) {
                 [](const GridCellsInfo &c) { return c.cells; });
 }
 
+Result split(WorksheetJob &job, const QStringList &values) {
+  return choice(kCherrySplits, values, JobField::Split, job.split,
+                [](const CherrySplitInfo &c) { return c.split; });
+}
+
 Result size(WorksheetJob &job, const QStringList &values) {
   return choice(kSheetSizes, values, JobField::Size, job.size,
                 [](const SheetSizeInfo &s) { return s.size; });
@@ -304,11 +309,13 @@ const QList<JobOption> &jobOptions() {
        &paper},
       {flag("landscape", QT_TRANSLATE_NOOP("CommandLine", "用紙を横向きにします。")), &landscape},
       {valued("format",
-              QT_TRANSLATE_NOOP("CommandLine",
-                                "問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。"
-                                "たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わる"
-                                "まで）、grid（百ます計算。たし算・ひき算・かけ算）。"),
-              "inline|column|grid"),
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。"
+                  "たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わる"
+                  "まで）、grid（百ます計算。たし算・ひき算・かけ算）、cherry（さくらんぼ"
+                  "計算。10をこえるたし算と10をまたぐひき算）。"),
+              "format"),
        &format},
       {valued(
            "guide",
@@ -324,6 +331,14 @@ const QList<JobOption> &jobOptions() {
                              "ます、かどに決まった数）。--count は1枚の百ますの数です。"),
            "100|25|10"),
        &cells},
+      {valued(
+           "split",
+           QT_TRANSLATE_NOOP("CommandLine",
+                             "さくらんぼ計算で分ける数: たし算は second（たす数。指定しないとき）、"
+                             "first（たされる数）、smaller（小さいほう）、ひき算は minuend（ひかれ"
+                             "る数。指定しないとき）、subtrahend（ひく数）。"),
+           "name"),
+       &split},
       {valued("size",
               QT_TRANSLATE_NOOP(
                   "CommandLine",

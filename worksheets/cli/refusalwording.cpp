@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 25> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 26> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -22,7 +22,7 @@ constexpr std::array<std::pair<JobField, const char *>, 25> kOptionOf{{
     {JobField::Typeface, "--typeface"}, {JobField::Remainder, "--remainder"},
     {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
     {JobField::Numbers, "--numbers"},   {JobField::Trivial, "--no-trivial"},
-    {JobField::Cells, "--cells"},
+    {JobField::Cells, "--cells"},       {JobField::Split, "--split"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {
@@ -72,6 +72,10 @@ QString reason(const Refusal &r, const QString &value) {
   case RefusalReason::NotWithPreset:
     return CommandLine::tr("--preset とはいっしょに使えません（プリセットの問題は決まっています）");
   case RefusalReason::NotForKinds:
+    if (r.field == JobField::Split)
+      return CommandLine::tr(
+          "この分け方の種類がありません（second、first、smaller は add、minuend、"
+          "subtrahend は subtract のものです）");
     return CommandLine::tr(
         "add、subtract、missing-addend にだけ使えます（筆算では multiply にも）");
   case RefusalReason::NotForFormat:
@@ -80,6 +84,8 @@ QString reason(const Refusal &r, const QString &value) {
       return CommandLine::tr("--format column（筆算）にだけ使えます");
     case JobField::Cells:
       return CommandLine::tr("--format grid（百ます）にだけ使えます");
+    case JobField::Split:
+      return CommandLine::tr("--format cherry（さくらんぼ）にだけ使えます");
     case JobField::Trivial:
       return CommandLine::tr("100ますでは使えません（見出しは0から9と決まっています）");
     case JobField::Format:
@@ -90,6 +96,9 @@ QString reason(const Refusal &r, const QString &value) {
     }
   case RefusalReason::FewerDigits:
     return CommandLine::tr("わられる数のけた数が、わる数より少なくなっています");
+  case RefusalReason::NoCrossing:
+    return CommandLine::tr("さくらんぼ計算にできるのは、1けたどうしで11から18になるたし算と、"
+                           "11から18から1けたをひいて9いかになるひき算だけです");
   case RefusalReason::TooFewValues:
     return r.with.empty() ? CommandLine::tr("ちがう数が %1 こ入る範囲にしてください").arg(r.high)
                           : CommandLine::tr("いちばん大きいひく数より小さくないひかれる数が、%1 こ"

@@ -103,3 +103,9 @@ void PageDrawer::arc(const RectMm &bounds, int32_t startDegrees, int32_t spanDeg
   canvas_.arc(pixels(bounds.left), pixels(bounds.top), pixels(bounds.right()),
               pixels(bounds.bottom()), startDegrees, spanDegrees);
 }
+
+void PageDrawer::circle(const RectMm &bounds, double lineMm, Ink ink) {
+  useLine(lineMm, ink);
+  canvas_.ellipse(pixels(bounds.left), pixels(bounds.top), pixels(bounds.right()),
+                  pixels(bounds.bottom()), Fill::None);
+}

@@ -56,6 +56,7 @@ public:
   void centredOn(double centre, double baseline, const TextStyle &style, std::string_view text);
   void box(const RectMm &box, double lineMm, Ink ink, Fill fill = Fill::None);
   void line(double x1, double y1, double x2, double y2, double lineMm, Ink ink);
+  void circle(const RectMm &bounds, double lineMm, Ink ink);
   // Part of the ellipse within `bounds`, counter-clockwise from 3 o'clock.
   void arc(const RectMm &bounds, int32_t startDegrees, int32_t spanDegrees, double lineMm, Ink ink);
 

@@ -16,6 +16,9 @@
 // 百ます: the first numbers down the left (across the top of a 10-cell row),
 // the second ones across the top (the corner's fixed number of a 10-cell
 // row); a subtraction's minuends are 10 to 19, never below a subtrahend.
+//
+// さくらんぼ計算, how first graders cross ten: sums of two digits over ten,
+// and differences from 11..18 under ten (the cherry kinds' table below).
 struct FormatKindInfo {
   SheetFormat format;
   SheetKind kind;
@@ -24,7 +27,7 @@ struct FormatKindInfo {
   int64_t secondHigh;
 };
 
-inline constexpr std::array<FormatKindInfo, 8> kFormatKinds{{
+inline constexpr std::array<FormatKindInfo, 10> kFormatKinds{{
     {SheetFormat::Column, SheetKind::Add, {10, 99}, {10, 99}, kColumnOperandLimits.high},
     {SheetFormat::Column, SheetKind::Subtract, {10, 99}, {10, 99}, kColumnOperandLimits.high},
     {SheetFormat::Column, SheetKind::Multiply, {10, 99}, {2, 9}, 99},
@@ -33,10 +36,28 @@ inline constexpr std::array<FormatKindInfo, 8> kFormatKinds{{
     {SheetFormat::Grid, SheetKind::Add, {0, 9}, {0, 9}, kOperandLimits.high},
     {SheetFormat::Grid, SheetKind::Subtract, {10, 19}, {0, 9}, kOperandLimits.high},
     {SheetFormat::Grid, SheetKind::Multiply, {0, 9}, {0, 9}, kOperandLimits.high},
+    {SheetFormat::Cherry, SheetKind::Add, {2, 9}, {2, 9}, 9},
+    {SheetFormat::Cherry, SheetKind::Subtract, {11, 18}, {2, 9}, 9},
+}};
+
+// The ranges さくらんぼ keeps to, and the results that cross ten.
+struct CherryKindInfo {
+  SheetKind kind;
+  NumberRange first;
+  NumberRange second;
+  NumberRange result;
+};
+inline constexpr std::array<CherryKindInfo, 2> kCherryKinds{{
+    {SheetKind::Add, {1, 9}, {1, 9}, {11, 18}},
+    {SheetKind::Subtract, {11, 18}, {1, 9}, {0, 9}},
 }};
 
 // The kind's row for a format, or none: the format does not take the kind
 // (inline takes every kind, from the kinds' own table).
+[[nodiscard]] inline const CherryKindInfo &cherryKind(SheetKind kind) {
+  return kind == SheetKind::Add ? kCherryKinds[0] : kCherryKinds[1];
+}
+
 [[nodiscard]] inline const FormatKindInfo *formatKind(SheetFormat format, SheetKind kind) {
   for (const FormatKindInfo &info : kFormatKinds)
     if (info.format == format && info.kind == kind)

@@ -79,6 +79,20 @@ void fitGrid(const KindPlan &plan, GridCells cells) {
        RefusalReason::TooFewValues, 0, heads.seconds);
 }
 
+// さくらんぼ takes only the problems that cross ten: ranges within its own,
+// results over ten for a sum and under ten for a difference.
+void fitCherry(KindPlan &plan) {
+  const CherryKindInfo &cherry = cherryKind(plan.kind);
+  const auto inside = [](NumberRange range, NumberRange limits) {
+    return range.low >= limits.low && range.high <= limits.high;
+  };
+  need(inside(plan.first, cherry.first), JobField::First, RefusalReason::NoCrossing);
+  need(inside(plan.second, cherry.second), JobField::Second, RefusalReason::NoCrossing);
+  plan.result = {std::max(plan.result.low, cherry.result.low),
+                 std::min(plan.result.high, cherry.result.high)};
+  need(plan.result.low <= plan.result.high, JobField::Result, RefusalReason::NoCrossing);
+}
+
 // Characters of UTF-8 text, and whether it holds control characters.
 int64_t characters(std::string_view text, bool &control) {
   int64_t count = 0;
@@ -187,6 +201,8 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, Gri
     plan.leaveOutTrivial = job.leaveOutTrivial;
     if (column)
       fitColumn(plan, job);
+    if (format == SheetFormat::Cherry)
+      fitCherry(plan);
     if (grid) {
       fitGrid(plan, cells);
       plans.push_back(plan);
@@ -197,6 +213,8 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, Gri
       need(plan.second.high >= smallestDivisor, JobField::Second, RefusalReason::NoDivisor,
            smallestDivisor, limits.high);
     const FactSpace space(plan);
+    need(!space.empty() || format != SheetFormat::Cherry, JobField::Format,
+         RefusalReason::NoCrossing);
     if (space.empty()) {
       if (job.carry && space.candidates() > 0)
         need(false, JobField::Carry, RefusalReason::NoProblems);
@@ -239,6 +257,7 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(job.remainder.has_value(), JobField::Remainder);
   refuse(job.guide.has_value(), JobField::Guide);
   refuse(job.cells.has_value(), JobField::Cells);
+  refuse(job.split.has_value(), JobField::Split);
 }
 
 ResolvedJob resolve(const WorksheetJob &job) {
@@ -280,6 +299,14 @@ ResolvedJob resolve(const WorksheetJob &job) {
          RefusalReason::NotForFormat);
     need(!job.cells || sheet.format == SheetFormat::Grid, JobField::Cells,
          RefusalReason::NotForFormat);
+    need(!job.split || sheet.format == SheetFormat::Cherry, JobField::Split,
+         RefusalReason::NotForFormat);
+    if (job.split) {
+      const SheetKind splits = kCherrySplits[std::size_t(*job.split)].kind;
+      need(std::find(job.kinds.begin(), job.kinds.end(), splits) != job.kinds.end(),
+           JobField::Split, RefusalReason::NotForKinds);
+      (splits == SheetKind::Add ? sheet.addSplit : sheet.subtractSplit) = *job.split;
+    }
     sheet.kinds = kindPlans(job, sheet.format, sheet.cells);
     if (job.rows)
       sheet.rows = within(job.rows, 0, kRowLimits, JobField::Rows);

@@ -33,6 +33,7 @@ enum class JobField {
   Numbers,
   Trivial,
   Cells,
+  Split,
 };
 
 enum class RefusalReason {
@@ -45,6 +46,8 @@ enum class RefusalReason {
                  // Guide is for the column form only, Cells for 百ます; 百ます takes
                  // no Carry or Result, nor Trivial with 100 cells
   FewerDigits,   // a dividend with fewer digits than every divisor
+  NoCrossing,    // さくらんぼ takes only sums of two digits over ten and differences from
+                 // 11..18 under ten
   TooFewValues,  // a 百ます header needs `high` different values; with Second in `with`,
                  // a subtraction's minuends none below the largest subtrahend
   NoProblems,    // no problem fits the ranges and the carry asked for

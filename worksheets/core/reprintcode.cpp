@@ -158,6 +158,7 @@ void writeJob(BitWriter &out, const WorksheetJob &job) {
   out.choice(job.guide, 2);
   out.flag(job.leaveOutTrivial);
   out.choice(job.cells, 2);
+  out.choice(job.split, 3);
 }
 
 WorksheetJob readJob(BitReader &in, uint64_t version) {
@@ -202,6 +203,7 @@ WorksheetJob readJob(BitReader &in, uint64_t version) {
     job.guide = in.choice<Guide>(2, kGuides.size());
     job.leaveOutTrivial = in.flag();
     job.cells = in.choice<GridCells>(2, kGridCells.size());
+    job.split = in.choice<CherrySplit>(3, kCherrySplits.size());
   }
   return job;
 }

@@ -44,6 +44,8 @@ struct SheetPlan {
   RemainderStyle remainder = RemainderStyle::Words;
   Guide guide = Guide::Boxes;
   GridCells cells = GridCells::Hundred;
+  CherrySplit addSplit = CherrySplit::Second; // さくらんぼ
+  CherrySplit subtractSplit = CherrySplit::Minuend;
   bool kana = false;
   std::optional<int64_t> rows; // as the user asked, if at all
   std::optional<int64_t> columns;

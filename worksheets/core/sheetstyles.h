@@ -18,11 +18,12 @@ struct SheetFormatInfo {
   Limits operands; // the numbers an item of the format has room for
   Limits results;  // and the results a --result range may ask for
 };
-inline constexpr std::array<SheetFormatInfo, 3> kSheetFormats{{
+inline constexpr std::array<SheetFormatInfo, 4> kSheetFormats{{
     {SheetFormat::Inline, "inline", kOperandLimits, kOperandLimits},
     // Five digits times two: up to seven.
     {SheetFormat::Column, "column", kColumnOperandLimits, {0, 9999999}},
     {SheetFormat::Grid, "grid", kOperandLimits, kOperandLimits},
+    {SheetFormat::Cherry, "cherry", kOperandLimits, kOperandLimits},
 }};
 static_assert(inEnumOrder(kSheetFormats, [](const SheetFormatInfo &f) { return f.format; }));
 
@@ -38,6 +39,20 @@ inline constexpr std::array<GridCellsInfo, 3> kGridCells{{
     {GridCells::Ten, "10", 1, 10},
 }};
 static_assert(inEnumOrder(kGridCells, [](const GridCellsInfo &g) { return g.cells; }));
+
+struct CherrySplitInfo {
+  CherrySplit split;
+  std::string_view name;
+  SheetKind kind; // the kind it splits
+};
+inline constexpr std::array<CherrySplitInfo, 5> kCherrySplits{{
+    {CherrySplit::Second, "second", SheetKind::Add},
+    {CherrySplit::First, "first", SheetKind::Add},
+    {CherrySplit::Smaller, "smaller", SheetKind::Add},
+    {CherrySplit::Minuend, "minuend", SheetKind::Subtract},
+    {CherrySplit::Subtrahend, "subtrahend", SheetKind::Subtract},
+}};
+static_assert(inEnumOrder(kCherrySplits, [](const CherrySplitInfo &c) { return c.split; }));
 
 struct GuideInfo {
   Guide guide;

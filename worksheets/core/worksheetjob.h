@@ -33,7 +33,12 @@ enum class SheetKind {
 enum class Carry { Any, Without, With };
 
 // How an item is set out on the page (one row of the formats table).
-enum class SheetFormat { Inline, Column, Grid };
+enum class SheetFormat { Inline, Column, Grid, Cherry };
+
+// Which number さくらんぼ計算 splits (one row of the splits table): for an
+// addition the second (加数分解), the first (被加数分解) or the smaller; for a
+// subtraction the minuend (減加法) or the subtrahend (減減法).
+enum class CherrySplit { Second, First, Smaller, Minuend, Subtrahend };
 
 // The cells of a 百ます grid: 10 × 10, 5 × 5, or one row of ten (one row of
 // the grid sizes table).
@@ -99,9 +104,10 @@ struct WorksheetJob {
   std::optional<SheetSize> size;
   std::optional<Typeface> typeface;
   std::optional<RemainderStyle> remainder;
-  std::optional<bool> kana;       // kana headings; by default with the large size
-  std::optional<Guide> guide;     // column form only; squares and boxes by default
-  std::optional<GridCells> cells; // 百ます only; 100 by default
+  std::optional<bool> kana;         // kana headings; by default with the large size
+  std::optional<Guide> guide;       // column form only; squares and boxes by default
+  std::optional<GridCells> cells;   // 百ます only; 100 by default
+  std::optional<CherrySplit> split; // さくらんぼ only; second and minuend by default
   // A sheet made again from its reprint code: that one sheet, under its own
   // number. The seed is the batch's.
   std::optional<SheetNumber> reprint;

@@ -52,11 +52,20 @@ constexpr std::array<const char *, 3> kTypefaceCaptions{
     QT_TRANSLATE_NOOP("JobForm", "IPAゴシック"),
 };
 static_assert(kTypefaceCaptions.size() == kTypefaces.size());
-constexpr std::array<const char *, 3> kFormatCaptions{
+constexpr std::array<const char *, 4> kFormatCaptions{
     QT_TRANSLATE_NOOP("JobForm", "よこ書き"),
     QT_TRANSLATE_NOOP("JobForm", "筆算"),
     QT_TRANSLATE_NOOP("JobForm", "百ます"),
+    QT_TRANSLATE_NOOP("JobForm", "さくらんぼ"),
 };
+constexpr std::array<const char *, 5> kSplitCaptions{
+    QT_TRANSLATE_NOOP("JobForm", "たす数を分ける"),
+    QT_TRANSLATE_NOOP("JobForm", "たされる数を分ける"),
+    QT_TRANSLATE_NOOP("JobForm", "小さいほうを分ける"),
+    QT_TRANSLATE_NOOP("JobForm", "ひかれる数を分ける"),
+    QT_TRANSLATE_NOOP("JobForm", "ひく数を分ける"),
+};
+static_assert(kSplitCaptions.size() == kCherrySplits.size());
 constexpr std::array<const char *, 3> kCellsCaptions{
     QT_TRANSLATE_NOOP("JobForm", "100ます"),
     QT_TRANSLATE_NOOP("JobForm", "25ます"),
@@ -115,11 +124,11 @@ JobForm::JobForm(QWidget *parent)
       dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
       numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
       title_(new QLineEdit(this)), format_(new QComboBox(this)), guide_(new QComboBox(this)),
-      cells_(new QComboBox(this)), size_(new QComboBox(this)), typeface_(new QComboBox(this)),
-      kana_(new QCheckBox(tr("ひらがなの見出し(&J)"), this)), remainder_(new QComboBox(this)),
-      paper_(new QComboBox(this)), landscape_(new QCheckBox(tr("横向き(&O)"), this)),
-      sheets_(new QSpinBox(this)), seed_(new QLineEdit(this)),
-      newSeed_(new QPushButton(tr("新しく(&W)"), this)),
+      cells_(new QComboBox(this)), split_(new QComboBox(this)), size_(new QComboBox(this)),
+      typeface_(new QComboBox(this)), kana_(new QCheckBox(tr("ひらがなの見出し(&J)"), this)),
+      remainder_(new QComboBox(this)), paper_(new QComboBox(this)),
+      landscape_(new QCheckBox(tr("横向き(&O)"), this)), sheets_(new QSpinBox(this)),
+      seed_(new QLineEdit(this)), newSeed_(new QPushButton(tr("新しく(&W)"), this)),
       fixSeed_(new QCheckBox(tr("次も使う(&X)"), this)) {
   preset_->addItem(tr("種類と範囲を選ぶ"));
   for (const WorksheetPreset &preset : kWorksheetPresets)
@@ -148,7 +157,10 @@ JobForm::JobForm(QWidget *parent)
   for (const char *caption : kCellsCaptions)
     cells_->addItem(tr(caption));
   cells_->setAccessibleName(tr("百ますのます目"));
-  addRow(tr("書き方(&G):"), row(this, {format_, guide_, cells_}), JobField::Format);
+  for (const char *caption : kSplitCaptions)
+    split_->addItem(tr(caption));
+  split_->setAccessibleName(tr("さくらんぼで分ける数"));
+  addRow(tr("書き方(&G):"), row(this, {format_, guide_, cells_, split_}), JobField::Format);
 
   // The digits' size, for the child's age; the first grade reads kana.
   for (const char *caption : kSizeCaptions)
@@ -215,10 +227,10 @@ JobForm::JobForm(QWidget *parent)
     chain(range->high());
   }
   for (QWidget *next : std::initializer_list<QWidget *>{
-           format_,     guide_,     cells_,      size_,    typeface_, kana_,
-           carry_,      noTrivial_, remainder_,  count_,   answers_,  nameField_,
-           classField_, dateField_, scoreField_, numbers_, titled_,   title_,
-           paper_,      landscape_, sheets_,     seed_,    newSeed_,  fixSeed_})
+           format_,    guide_,      cells_,     split_,  size_,    typeface_,  kana_,
+           carry_,     noTrivial_,  remainder_, count_,  answers_, nameField_, classField_,
+           dateField_, scoreField_, numbers_,   titled_, title_,   paper_,     landscape_,
+           sheets_,    seed_,       newSeed_,   fixSeed_})
     chain(next);
 
   connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -229,7 +241,7 @@ JobForm::JobForm(QWidget *parent)
       Q_EMIT keptChosen(kept);
   });
   for (QComboBox *combo :
-       {format_, guide_, cells_, size_, typeface_, carry_, remainder_, answers_, paper_})
+       {format_, guide_, cells_, split_, size_, typeface_, carry_, remainder_, answers_, paper_})
     connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
   for (QSpinBox *spin : {count_, sheets_})
     connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
@@ -322,6 +334,7 @@ void JobForm::updateEnabled() {
     widget->setEnabled(custom);
   guide_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Column);
   cells_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Grid);
+  split_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Cherry);
 }
 
 WorksheetJob JobForm::job() const {
@@ -346,6 +359,11 @@ WorksheetJob JobForm::job() const {
       job.guide = Guide(guide_->currentIndex());
     if (job.format == SheetFormat::Grid)
       job.cells = GridCells(cells_->currentIndex());
+    // A split for a kind not ticked would be refused with nowhere to say so.
+    const CherrySplitInfo &split = kCherrySplits[std::size_t(split_->currentIndex())];
+    if (job.format == SheetFormat::Cherry &&
+        std::find(job.kinds.begin(), job.kinds.end(), split.kind) != job.kinds.end())
+      job.split = split.split;
     job.size = SheetSize(size_->currentIndex());
     job.typeface = Typeface(typeface_->currentIndex());
     job.remainder = RemainderStyle(remainder_->currentIndex());
@@ -405,6 +423,10 @@ QString JobForm::refusalText(const Refusal &refusal) {
                      .arg(refusal.high);
   case RefusalReason::FewerDigits:
     return tr("わられる数のけた数が、わる数より少なくなっています");
+  case RefusalReason::NoCrossing:
+    return tr(
+        "さくらんぼ計算は、10をこえるたし算（1けた＋1けた）と10をまたぐひき算（11〜18－1けた）"
+        "だけです");
   case RefusalReason::NoProblems:
     return tr("この範囲に合う問題がありません");
   case RefusalReason::NoDivisor:
@@ -471,6 +493,7 @@ QVariantMap JobForm::state() const {
   state[QStringLiteral("format")] = format_->currentIndex();
   state[QStringLiteral("guide")] = guide_->currentIndex();
   state[QStringLiteral("cells")] = cells_->currentIndex();
+  state[QStringLiteral("split")] = split_->currentIndex();
   state[QStringLiteral("size")] = size_->currentIndex();
   state[QStringLiteral("typeface")] = typeface_->currentIndex();
   state[QStringLiteral("kana")] = kana_->isChecked();
@@ -537,6 +560,7 @@ void JobForm::applyState(const QVariantMap &state) {
   for (const auto &[key, combo] : {std::pair{"format", format_},
                                    {"guide", guide_},
                                    {"cells", cells_},
+                                   {"split", split_},
                                    {"size", size_},
                                    {"typeface", typeface_},
                                    {"remainder", remainder_}})

@@ -85,6 +85,7 @@ private:
   QComboBox *const format_;
   QComboBox *const guide_;
   QComboBox *const cells_;
+  QComboBox *const split_;
   QComboBox *const size_;
   QComboBox *const typeface_;
   QCheckBox *const kana_;

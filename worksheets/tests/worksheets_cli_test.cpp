@@ -142,6 +142,13 @@ private Q_SLOTS:
         "--result: '3-9' is not a range A..B of whole numbers");
     row("a missing number in column form", "--kind missing-factor --format column", 2,
         "--format: this format takes only add, subtract, multiply, divide, divide-remainder");
+    row("a cherry of two-digit numbers", "--format cherry --kind add --first 1..20", 2,
+        "--first: cherry calculation takes only sums of two one-digit numbers from 11 to 18");
+    row("a multiplication as a cherry", "--format cherry --kind multiply", 2,
+        "--format: this format takes only add, subtract");
+    row("a split inline", "--kind add --split first", 2, "--split: only goes with --format cherry");
+    row("a subtraction's split for an addition", "--format cherry --kind add --split minuend", 2,
+        "--split: no kind of the sheet splits this way");
     row("unknown cells", "--format grid --kind add --cells 50", 2,
         "--cells: unknown value '50' (one of 100, 25, 10)");
     row("cells inline", "--kind add --cells 25", 2, "--cells: only goes with --format grid");

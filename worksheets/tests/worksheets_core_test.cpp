@@ -419,6 +419,58 @@ void verifyGridItem(const std::vector<const Drawn *> &inCell, bool answers) {
   QCOMPARE(filled, answers ? int32_t((ys.size() - 1) * (xs.size() - 1)) : 0);
 }
 
+// A さくらんぼ problem read back from its cell: two circles under the number
+// split; on an answer sheet the result in red, and in the circles two red
+// parts that add up to that number and make ten as the textbooks teach (9 ＋
+// 4: 1 with the 9; 3 ＋ 9: 1 with the 9; 13 － 8: 10 from 13, or 3 of the 8).
+void verifyCherryItem(const std::vector<const Drawn *> &inCell, const RecordedDocument &page,
+                      const Box &cell, bool answers) {
+  std::vector<Box> circles;
+  for (const RecordedShape &e : page.ellipses())
+    if (boxOf(e).within(cell))
+      circles.push_back(boxOf(e));
+  QCOMPARE(circles.size(), std::size_t{2});
+  for (const Drawn *n : inCell) // a number above all, its cherry included
+    if (isProblemNumber(n->text))
+      for (const Drawn *d : inCell)
+        QVERIFY(d == n || (d->box.top >= n->box.bottom && circles[0].top >= n->box.bottom));
+  std::map<int32_t, const Drawn *> line, parts; // by their centres
+  std::string sign;
+  for (const Drawn *d : inCell) {
+    if (d->text.empty() || isProblemNumber(d->text))
+      continue;
+    const int32_t x = (d->box.left + d->box.right) / 2;
+    const int32_t y = (d->box.top + d->box.bottom) / 2;
+    const bool inCircle = std::any_of(circles.begin(), circles.end(), [&](const Box &c) {
+      return x > c.left && x < c.right && y > c.top && y < c.bottom;
+    });
+    if (inCircle)
+      parts[x] = d;
+    else if (isNumber(d->text))
+      line[x] = d;
+    else if (d->text != "＝")
+      sign = d->text;
+  }
+  QCOMPARE(parts.size(), answers ? std::size_t{2} : std::size_t{0});
+  QCOMPARE(line.size(), answers ? std::size_t{3} : std::size_t{2});
+  if (!answers)
+    return;
+  std::vector<int64_t> n; // first, second, result
+  for (const auto &[x, d] : line)
+    n.push_back(std::stoll(d->text));
+  QCOMPARE(n[2], sign == "＋" ? n[0] + n[1] : n[0] - n[1]);
+  const int64_t left = std::stoll(parts.begin()->second->text);
+  const int64_t right = std::stoll(parts.rbegin()->second->text);
+  const int32_t middle = (circles[0].left + circles[1].right) / 2;
+  const bool underFirst =
+      std::abs(middle - line.begin()->first) < std::abs(middle - std::next(line.begin())->first);
+  QCOMPARE(left + right, underFirst ? n[0] : n[1]);
+  if (sign == "＋")
+    QCOMPARE(underFirst ? right + n[1] : n[0] + left, int64_t{10});
+  else
+    QCOMPARE(underFirst ? left : n[0] - left, int64_t{10});
+}
+
 // One page of a batch, checked as a teacher would look at it.
 void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page, int pages,
                 bool answers) {
@@ -492,6 +544,10 @@ void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page,
       continue;
     if (job.sheet.format == SheetFormat::Grid) {
       verifyGridItem(inCell, answers);
+      continue;
+    }
+    if (job.sheet.format == SheetFormat::Cherry) {
+      verifyCherryItem(inCell, document, cell, answers);
       continue;
     }
     if (column) {
@@ -657,6 +713,24 @@ private Q_SLOTS:
     row("nothing trivial in 100 cells", with(grid, [](auto &j) { j.leaveOutTrivial = true; }),
         F::Trivial, R::NotForFormat);
     row("carrying in 百ます", with(grid, [](auto &j) { j.carry = Carry::With; }), F::Carry,
+        R::NotForFormat);
+    const WorksheetJob cherry =
+        with(kinds({SheetKind::Add}), [](auto &j) { j.format = SheetFormat::Cherry; });
+    row("a cherry of two-digit numbers",
+        with(cherry,
+             [](auto &j) {
+               j.first = NumberRange{1, 20};
+             }),
+        F::First, R::NoCrossing);
+    row("a cherry that never crosses ten",
+        with(cherry,
+             [](auto &j) {
+               j.first = NumberRange{1, 4}, j.second = NumberRange{1, 5};
+             }),
+        F::Format, R::NoCrossing);
+    row("a subtraction's split for an addition",
+        with(cherry, [](auto &j) { j.split = CherrySplit::Minuend; }), F::Split, R::NotForKinds);
+    row("a split inline", with(add, [](auto &j) { j.split = CherrySplit::First; }), F::Split,
         R::NotForFormat);
     row("a guide inline", with(add, [](auto &j) { j.guide = Guide::None; }), F::Guide,
         R::NotForFormat);
@@ -1098,6 +1172,20 @@ private Q_SLOTS:
               << job;
           ++row;
         }
+    // さくらんぼ: each way of splitting, at each size.
+    for (const CherrySplitInfo &split : kCherrySplits)
+      for (const SheetSizeInfo &size : kSheetSizes) {
+        WorksheetJob job = with(kinds({split.kind}), [&](auto &j) {
+          j.format = SheetFormat::Cherry, j.split = split.split, j.size = size.size;
+          j.answers = true, j.fields = fieldSets[std::size_t(row) % fieldSets.size()];
+          j.fields.numbers = row % 2 == 0;
+          j.page = {row % 3 == 0 ? Paper::B5 : Paper::A4, false};
+        });
+        if (split.split == CherrySplit::Smaller)
+          job.kinds.push_back(SheetKind::Subtract);
+        QTest::addRow("cherry %s, %s", split.name.data(), size.name.data()) << job;
+        ++row;
+      }
     int presetRow = 0;
     for (const WorksheetPreset &preset : kWorksheetPresets)
       for (const SheetFields &fields : fieldSets) {

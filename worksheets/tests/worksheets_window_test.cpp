@@ -179,6 +179,13 @@ private Q_SLOTS:
       said |=
           label->isVisible() && label->text().contains(QStringLiteral("たし算、ひき算、かけ算"));
     QVERIFY(said);
+    // さくらんぼ, splitting the first number of the additions ticked.
+    f.choose(format->findChild<QComboBox *>(), 3);
+    auto *split = format->findChildren<QComboBox *>().at(3);
+    QVERIFY(!cells->isEnabled() && split->isEnabled());
+    f.choose(split, 1);
+    job = f.window->form().job();
+    QVERIFY(job.format == SheetFormat::Cherry && job.split == CherrySplit::First);
 
     // A preset fixes the problems; answers, paper, sheets and seed go into the job.
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);

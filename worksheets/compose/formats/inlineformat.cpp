@@ -1,5 +1,6 @@
 #include "inlineformat.h"
 
+#include "cherryparts.h"
 #include "facemetrics.h"
 #include "numbertext.h"
 #include "sheetkinds.h"
@@ -14,6 +15,12 @@ constexpr double kWritingScale = 1.5;   // a child's digit against the printed o
 constexpr double kBoxEms = 1.5;         // the answer box's height
 constexpr double kSignPaddingEms = 0.1; // either side of a sign
 constexpr double kSeparatorScale = 0.6; // 「あまり」 against the digits
+// さくらんぼ's cherry, in the digits' em: its circles' radius, their centres
+// either side of the number split, and the branches' drop to them.
+constexpr double kCherryRadiusEms = 0.65;
+constexpr double kCherrySpreadEms = 0.8;
+constexpr double kCherryDropEms = 0.5;
+constexpr double kCherryPartScale = 0.8; // the parts against the digits
 
 // The widest number each place holds over the sheet's kinds, printed and
 // written by the child: a place is as wide as the wider of the two.
@@ -84,7 +91,9 @@ class InlineLayout final : public ItemLayout {
 public:
   InlineLayout(const SheetPlan &plan, const SheetLook &look)
       : item_(look.item), separatorStyle_(look.item), rule_(look.ruleMm),
-        separator_(remainderInfo(plan.remainder).separator) {
+        separator_(remainderInfo(plan.remainder).separator),
+        cherry_(plan.format == SheetFormat::Cherry), addSplit_(plan.addSplit),
+        subtractSplit_(plan.subtractSplit) {
     const Widths widths = widthsOf(plan.kinds);
     const double em = emMm(item_);
     const double digit = textWidthMm(item_, "0");
@@ -92,7 +101,8 @@ public:
     if (plan.remainder == RemainderStyle::Words)
       separatorStyle_.points = std::max(1, int32_t(item_.points * kSeparatorScale));
 
-    double x = 0;
+    // A cherry may hang left of the first number.
+    double x = cherry_ ? (kCherrySpreadEms + kCherryRadiusEms) * em : 0;
     // The child's box holds the answer's digits and one more, half as wide
     // again as printed ones; numbers stand right-aligned where the child's
     // would, so that the ones of a place line up whoever wrote them.
@@ -132,6 +142,12 @@ public:
     box_.heightMm = std::max(boxHeight_, 2 * std::max(above, below));
     box_.widthMm = x;
     box_.baselineMm = box_.heightMm / 2 + figure / 2;
+    if (cherry_) {
+      // The cherry under the line, and the problem's number above it all.
+      box_.heightMm += (kCherryDropEms + 2 * kCherryRadiusEms) * em;
+      box_.number = NumberPlace::Above;
+    }
+    digit_ = digit;
   }
 
   [[nodiscard]] ItemBox box() const override { return box_; }
@@ -139,7 +155,8 @@ public:
   void draw(PageDrawer &drawer, const SheetItem &item, double left, double top,
             bool answers) const override {
     const double baseline = top + box_.baselineMm;
-    const double boxTop = top + (box_.heightMm - boxHeight_) / 2;
+    // The line's own height, above a cherry.
+    const double boxTop = top + box_.baselineMm - figureHeightMm(item_) / 2 - boxHeight_ / 2;
     // A number the child writes has its box on both sheets, and on the answer
     // sheet is written in red; a missing number's box is red there too.
     const auto number = [&](const Place &place, int32_t value, bool asked, bool missing) {
@@ -165,8 +182,38 @@ public:
       sign(separatorPlace_, separator_, separatorStyle_);
       number(remainder_, item.remainder, true, false);
     }
+    if (cherry_)
+      drawCherry(drawer, item, left, top, answers);
   }
 
+private:
+  // Two branches from under the number split to two circles for its parts,
+  // which the answer sheet fills in red.
+  void drawCherry(PageDrawer &drawer, const SheetItem &item, double left, double top,
+                  bool answers) const {
+    const double em = emMm(item_);
+    const CherryParts parts = cherryParts(item, addSplit_, subtractSplit_);
+    const bool first = parts.under == Blank::First;
+    const Place &place = first ? first_ : second_;
+    const int32_t value = first ? item.first : item.second;
+    const double centre = left + place.right() - place.inset - decimalDigits(value) * digit_ / 2;
+    // From just under the digits, the branches reaching the circles.
+    const double from = top + box_.baselineMm + 0.1 * em;
+    const double radius = kCherryRadiusEms * em;
+    const double middle = top + box_.heightMm - radius;
+    TextStyle part = item_;
+    part.points = std::max(6, int32_t(item_.points * kCherryPartScale));
+    part.ink = kAnswerInk;
+    for (const auto &[side, value] : {std::pair{-1, parts.left}, {1, parts.right}}) {
+      const double x = centre + side * kCherrySpreadEms * em;
+      drawer.line(centre, from, x, middle - radius, rule_, kBlackInk);
+      drawer.circle({x - radius, middle - radius, 2 * radius, 2 * radius}, rule_, kBlackInk);
+      if (answers)
+        drawer.centredOn(x, middle + figureHeightMm(part) / 2, part, std::to_string(value));
+    }
+  }
+
+public:
 private:
   TextStyle item_;
   TextStyle separatorStyle_;
@@ -175,6 +222,10 @@ private:
   Place first_, sign_, second_, equals_, result_, separatorPlace_, remainder_;
   double boxHeight_ = 0;
   ItemBox box_;
+  bool cherry_;
+  CherrySplit addSplit_;
+  CherrySplit subtractSplit_;
+  double digit_ = 0;
 };
 
 } // namespace

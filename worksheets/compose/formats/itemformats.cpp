@@ -18,10 +18,11 @@ struct FormatPainter {
 };
 
 // Each row of kSheetFormats with what lays it out.
-constexpr std::array<FormatPainter, 3> kPainters{{
+constexpr std::array<FormatPainter, 4> kPainters{{
     {SheetFormat::Inline, &inlineLayout},
     {SheetFormat::Column, &columnLayout},
     {SheetFormat::Grid, &gridLayout},
+    {SheetFormat::Cherry, &inlineLayout}, // with its cherries
 }};
 static_assert(kPainters.size() == kSheetFormats.size());
 static_assert(inEnumOrder(kPainters, [](FormatPainter p) { return p.format; }));
