@@ -102,10 +102,10 @@ JobCheck validateJob(const WorksheetJob &job) {
   if (!sheet.preset) {
     if (const auto refusal = layOut(sheet, resolved->sheetsInBatch))
       return *refusal;
-    if (int64_t{sheet.count} * resolved->sheets * resolved->copies > kBatchProblems)
-      return Refusal{
-          JobField::Sheets, RefusalReason::OutOfRange, kSheetLimits.low,
-          std::max<int64_t>(1, kBatchProblems / (int64_t{sheet.count} * resolved->copies))};
+    const int64_t perSheet = int64_t{sheet.count} * problemsPerItem(sheet);
+    if (perSheet * resolved->sheets * resolved->copies > kBatchProblems)
+      return Refusal{JobField::Sheets, RefusalReason::OutOfRange, kSheetLimits.low,
+                     std::max<int64_t>(1, kBatchProblems / (perSheet * resolved->copies))};
   }
   if (sheet.title && sheet.title->empty())
     sheet.title = sheet.caption;

@@ -317,7 +317,7 @@ ResolvedJob resolve(const WorksheetJob &job) {
       sheet.count = within(job.count, 0, kCountLimits, JobField::Count);
     sheet.caption = kindsCaption(sheet.kinds, sheet.kana);
   }
-  const int64_t perSheet = std::max<int64_t>(sheet.count, 1);
+  const int64_t perSheet = std::max<int64_t>(sheet.count, 1) * problemsPerItem(sheet);
   need(perSheet * resolved.sheets * resolved.copies <= kBatchProblems, JobField::Sheets,
        RefusalReason::OutOfRange, kSheetLimits.low,
        std::max<int64_t>(1, kBatchProblems / (perSheet * resolved.copies)));
@@ -334,6 +334,13 @@ ResolvedJob resolve(const WorksheetJob &job) {
 }
 
 } // namespace
+
+int64_t problemsPerItem(const SheetPlan &plan) {
+  if (plan.preset || plan.format != SheetFormat::Grid)
+    return 1;
+  const GridCellsInfo &cells = cellsInfo(plan.cells);
+  return int64_t{cells.rows} * cells.columns;
+}
 
 JobCheck checkJob(const WorksheetJob &job) {
   try {

@@ -753,6 +753,10 @@ private Q_SLOTS:
       j.page = {Paper::A5, true};
     }) << Refusal{F::Size, R::DoesNotFit, 0, 0, {"small"}, {}};
     row("more rows than fit", with(add, [](auto &j) { j.rows = 50; }), F::Rows, R::TooMany, 1, 14);
+    row("a batch beyond a million cells of 百ます",
+        with(kinds({SheetKind::Add}),
+             [](auto &j) { j.format = SheetFormat::Grid, j.count = 1000, j.sheets = 11; }),
+        F::Sheets, R::OutOfRange, 1, 10);
     row("a preset's numbers with no room above its rows",
         with(preset,
              [](auto &j) {

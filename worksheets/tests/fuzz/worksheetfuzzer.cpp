@@ -137,6 +137,12 @@ WorksheetJob jobFrom(Bytes &in) {
     job.format = static_cast<SheetFormat>((form >> 1) % kSheetFormats.size());
   if (form & 8)
     job.guide = static_cast<Guide>((form >> 4) % kGuides.size());
+  const uint8_t more = in.byte();
+  if (more & 1)
+    job.cells = static_cast<GridCells>((more >> 1) % kGridCells.size());
+  if (more & 8)
+    job.split = static_cast<CherrySplit>((more >> 4) % kCherrySplits.size());
+  job.leaveOutTrivial = (more & 128) != 0;
   return job;
 }
 
