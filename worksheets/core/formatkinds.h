@@ -54,8 +54,12 @@ inline constexpr std::array<CherryKindInfo, 2> kCherryKinds{{
 
 // The kind's row for a format, or none: the format does not take the kind
 // (inline takes every kind, from the kinds' own table).
+// The kind's row; only the kinds さくらんぼ takes are asked for.
 [[nodiscard]] inline const CherryKindInfo &cherryKind(SheetKind kind) {
-  return kind == SheetKind::Add ? kCherryKinds[0] : kCherryKinds[1];
+  for (const CherryKindInfo &info : kCherryKinds)
+    if (info.kind == kind)
+      return info;
+  return kCherryKinds.front();
 }
 
 [[nodiscard]] inline const FormatKindInfo *formatKind(SheetFormat format, SheetKind kind) {

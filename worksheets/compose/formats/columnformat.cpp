@@ -114,17 +114,14 @@ private:
     [[nodiscard]] double middle(int32_t row) const { return y(row) + side / 2; }
   };
 
-  static void squares(PageDrawer &drawer, double left, double top, int32_t columns, int32_t rows,
-                      double side) {
-    for (int32_t row = 0; row <= rows; ++row)
-      drawer.line(left, top + row * side, left + columns * side, top + row * side, kSquareLineMm,
-                  kSquareInk);
-    for (int32_t column = 0; column <= columns; ++column)
-      drawer.line(left + column * side, top, left + column * side, top + rows * side, kSquareLineMm,
-                  kSquareInk);
-  }
+  // The grey squares of `columns` × `rows` from (left, top).
   void squares(PageDrawer &drawer, double left, double top, int32_t columns, int32_t rows) const {
-    squares(drawer, left, top, columns, rows, square_);
+    for (int32_t row = 0; row <= rows; ++row)
+      drawer.line(left, top + row * square_, left + columns * square_, top + row * square_,
+                  kSquareLineMm, kSquareInk);
+    for (int32_t column = 0; column <= columns; ++column)
+      drawer.line(left + column * square_, top, left + column * square_, top + rows * square_,
+                  kSquareLineMm, kSquareInk);
   }
 
   // The bracket 「)」 between the divisor and the dividend: the right part
