@@ -107,5 +107,16 @@ for paper in a4 b5; do
   done
   row "$paper cherry"
 done
+# Three numbers: the first grade's, each pair of signs, and beside two numbers.
+for paper in a4 b5; do
+  cell "$paper-three" "three, within 10" --kind three --size large --paper "$paper" --name-field
+  cell "$paper-three-20" "three to 20" --kind three --max 10 --result 0..20 --paper "$paper"
+  for signs in ++ -- +- -+; do
+    cell "$paper-three-$signs" "three, $signs" --kind three --signs "$signs" --max 20 \
+      --result 0..20 --paper "$paper" --numbers
+  done
+  cell "$paper-three-mix" "three and add" --kind three,add --max 50 --paper "$paper"
+  row "$paper three"
+done
 convert "${rows[@]}" -background white -gravity west -append "$output"
 echo "$output"

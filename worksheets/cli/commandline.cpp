@@ -43,7 +43,7 @@ QString rangeText(NumberRange range) {
 }
 
 // What each kind asks, as --list-kinds says it, in the order of kSheetKinds.
-constexpr std::array<const char *, 7> kKindSummaries{
+constexpr std::array<const char *, 8> kKindSummaries{
     QT_TRANSLATE_NOOP("CommandLine", "たし算: 1つめ + 2つめ = 答え"),
     QT_TRANSLATE_NOOP("CommandLine", "ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません"),
     QT_TRANSLATE_NOOP("CommandLine", "かけ算: 1つめ × 2つめ = 答え"),
@@ -52,6 +52,10 @@ constexpr std::array<const char *, 7> kKindSummaries{
     QT_TRANSLATE_NOOP("CommandLine",
                       "あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）"),
     QT_TRANSLATE_NOOP("CommandLine", "あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）"),
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "3つの数: 1つめ + 2つめ - 3つめ = 答え（記号は --signs）。--second が2つめと"
+                      "3つめの範囲、--result がとちゅうの答えの上限にもなり、とちゅうもマイナスに"
+                      "なりません。数は 0..99"),
 };
 static_assert(kKindSummaries.size() == kSheetKinds.size());
 

@@ -76,6 +76,21 @@ Result kinds(WorksheetJob &job, const QStringList &values) {
   return std::nullopt;
 }
 
+Result signs(WorksheetJob &job, const QStringList &values) {
+  for (const QString &value : values)
+    for (const QString &name : value.split(QLatin1Char(','))) {
+      const auto pair = signPairNamed(utf8(name.trimmed()));
+      if (!pair) {
+        std::vector<std::string_view> names;
+        for (const SignPairInfo &info : kSignPairs)
+          names.push_back(info.symbols);
+        return error(JobField::Signs, RefusalReason::Unknown, name, std::move(names));
+      }
+      job.signs.push_back(*pair);
+    }
+  return std::nullopt;
+}
+
 Result preset(WorksheetJob &job, const QStringList &values) {
   for (const WorksheetPreset &p : kWorksheetPresets)
     if (p.name == utf8(values.last())) {
@@ -246,6 +261,12 @@ const QList<JobOption> &jobOptions() {
                   "どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。"),
               "yes|no|any"),
        &carry},
+      {valued("signs",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "3つの数（--kind three）の記号: ++、--、+-、-+ から、a,b のように"
+                                "並べて（指定しなければ全部）。add-subtract のようにも書けます。"),
+              "signs"),
+       &signs},
       {flag("no-trivial",
             QT_TRANSLATE_NOOP("CommandLine",
                               "0や1の問題（0をたす・ひく、0や1をかける、1でわる、同じ数をひく）を"

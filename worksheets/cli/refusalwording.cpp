@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 26> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 27> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -23,6 +23,7 @@ constexpr std::array<std::pair<JobField, const char *>, 26> kOptionOf{{
     {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
     {JobField::Numbers, "--numbers"},   {JobField::Trivial, "--no-trivial"},
     {JobField::Cells, "--cells"},       {JobField::Split, "--split"},
+    {JobField::Signs, "--signs"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {
@@ -72,6 +73,8 @@ QString reason(const Refusal &r, const QString &value) {
   case RefusalReason::NotWithPreset:
     return CommandLine::tr("--preset とはいっしょに使えません（プリセットの問題は決まっています）");
   case RefusalReason::NotForKinds:
+    if (r.field == JobField::Signs)
+      return CommandLine::tr("--kind three（3つの数）にだけ使えます");
     if (r.field == JobField::Split)
       return CommandLine::tr(
           "この分け方の種類がありません（second、first、smaller は add、minuend、"
@@ -89,7 +92,8 @@ QString reason(const Refusal &r, const QString &value) {
     case JobField::Trivial:
       return CommandLine::tr("100ますでは使えません（見出しは0から9と決まっています）");
     case JobField::Format:
-      return CommandLine::tr("この書き方にできるのは %1 だけです（□をもとめる問題はよこ書きです）")
+      return CommandLine::tr(
+                 "この書き方にできるのは %1 だけです（□をもとめる問題と3つの数はよこ書きです）")
           .arg(listed(r.allowed));
     default:
       return CommandLine::tr("百ますでは使えません（どの組み合わせも出ます）");

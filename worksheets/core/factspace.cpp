@@ -1,6 +1,7 @@
 #include "factspace.h"
 
 #include "seededrandom.h"
+#include "sheetkinds.h"
 
 #include <algorithm>
 #include <limits>
@@ -56,9 +57,14 @@ bool trivial(const SheetItem &item) {
     return item.first <= 1 || item.second <= 1;
   case SheetKind::Divide:
   case SheetKind::DivideRemainder:
+    return item.first == 0 || item.second == 1;
+  case SheetKind::Three:
     break;
   }
-  return item.first == 0 || item.second == 1;
+  const SignPairInfo &signs = signPairInfo(item.signs);
+  const int32_t partial = signs.firstAdds ? item.first + item.second : item.first - item.second;
+  return item.first == 0 || item.second == 0 || item.third == 0 ||
+         (!signs.firstAdds && partial == 0) || (!signs.secondAdds && partial == item.third);
 }
 
 bool wanted(Carry carry, bool happens) {
@@ -71,6 +77,23 @@ uint64_t keyOf(int64_t outer, int64_t inner) {
 }
 
 constexpr int kProbeDraws = 4096;
+
+// A three-number fact's row: its signs and first two numbers in one key.
+constexpr int64_t kThreeSpan = kThreeOperandLimits.high + 1;
+int64_t threeRow(SignPair pair, int64_t a, int64_t b) {
+  return (int64_t(pair) * kThreeSpan + a) * kThreeSpan + b;
+}
+
+SheetItem fact(SheetKind kind, int64_t first, int64_t second, int64_t result,
+               int64_t remainder = 0) {
+  SheetItem item;
+  item.kind = kind;
+  item.first = static_cast<int32_t>(first);
+  item.second = static_cast<int32_t>(second);
+  item.result = static_cast<int32_t>(result);
+  item.remainder = static_cast<int32_t>(remainder);
+  return item;
+}
 
 } // namespace
 
@@ -112,6 +135,24 @@ FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
     for (int64_t d = std::max<int64_t>(s.low, 2); d <= s.high; ++d)
       addRow(d, std::max(f.low, d * r.low), std::min(f.high, d * r.high + d - 1));
     break;
+  case SheetKind::Three: // signs with the first two numbers, then the third
+    for (const SignPair pair : plan.signs) {
+      const SignPairInfo &signs = signPairInfo(pair);
+      for (int64_t a = f.low; a <= f.high; ++a)
+        for (int64_t b = s.low; b <= s.high; ++b) {
+          // No step goes below 0, nor above the result's bound.
+          const int64_t partial = signs.firstAdds ? a + b : a - b;
+          if (partial < 0 || partial > r.high)
+            continue;
+          if (signs.secondAdds)
+            addRow(threeRow(pair, a, b), std::max(s.low, r.low - partial),
+                   std::min(s.high, r.high - partial));
+          else
+            addRow(threeRow(pair, a, b), std::max(s.low, partial - r.high),
+                   std::min({s.high, partial - r.low, partial}));
+        }
+    }
+    break;
   }
 
   listed_ = total_ <= kListLimit;
@@ -143,29 +184,40 @@ bool FactSpace::passes(int64_t outer, int64_t inner) const {
       return !(inner >= 10 && inner % 10 == 0) && wanted(plan_.carry, productCarries(outer, inner));
     break;
   case SheetKind::Divide:
+  case SheetKind::Three:
     break;
   }
   return true;
 }
 
 SheetItem FactSpace::item(int64_t outer, int64_t inner) const {
-  const auto a = static_cast<int32_t>(outer);
-  const auto b = static_cast<int32_t>(inner);
+  const int64_t a = outer;
+  const int64_t b = inner;
   switch (plan_.kind) {
   case SheetKind::Add:
   case SheetKind::MissingAddend:
-    return {plan_.kind, a, b, a + b, 0, Blank::Result, {}, {}};
+    return fact(plan_.kind, a, b, a + b);
   case SheetKind::Subtract:
-    return {plan_.kind, a, b, a - b, 0, Blank::Result, {}, {}};
+    return fact(plan_.kind, a, b, a - b);
   case SheetKind::Multiply:
   case SheetKind::MissingFactor:
-    return {plan_.kind, a, b, a * b, 0, Blank::Result, {}, {}};
+    return fact(plan_.kind, a, b, a * b);
   case SheetKind::Divide:
-    return {plan_.kind, a * b, a, b, 0, Blank::Result, {}, {}};
+    return fact(plan_.kind, a * b, a, b);
   case SheetKind::DivideRemainder:
+    return fact(plan_.kind, b, a, b / a, b % a);
+  case SheetKind::Three:
     break;
   }
-  return {plan_.kind, b, a, b / a, b % a, Blank::Result, {}, {}};
+  const auto pair = SignPair(outer / (kThreeSpan * kThreeSpan));
+  const SignPairInfo &signs = signPairInfo(pair);
+  const int64_t first = outer / kThreeSpan % kThreeSpan;
+  const int64_t second = outer % kThreeSpan;
+  const int64_t partial = signs.firstAdds ? first + second : first - second;
+  SheetItem three = fact(plan_.kind, first, second, signs.secondAdds ? partial + b : partial - b);
+  three.third = static_cast<int32_t>(b);
+  three.signs = pair;
+  return three;
 }
 
 SheetItem FactSpace::sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const {

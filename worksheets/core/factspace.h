@@ -8,10 +8,10 @@
 #include <vector>
 
 // Every fact a kind plan allows, seen as rows: for each value of one operand
-// (the outer one) the contiguous run of the other that keeps the result in
-// its range. Carrying, borrowing and a division's remainder are checked per
-// fact. Small spaces are listed in full; large ones are sampled, which stays
-// quick because the per-fact checks pass often once the rows are wide.
+// (the outer one; a three-number problem's signs and first two numbers) the
+// contiguous run of the other that keeps the result in its range. Carrying, borrowing and a
+// division's remainder are checked per fact. Small spaces are listed in full; large ones are
+// sampled, which stays quick because the per-fact checks pass often once the rows are wide.
 class FactSpace {
 public:
   explicit FactSpace(const KindPlan &plan);

@@ -131,7 +131,11 @@ Refusal noProblems(const WorksheetJob &job) {
 std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, GridCells cells) {
   const bool column = format == SheetFormat::Column;
   const bool grid = format == SheetFormat::Grid;
-  const Limits limits = formatInfo(format).operands;
+  const bool three =
+      std::find(job.kinds.begin(), job.kinds.end(), SheetKind::Three) != job.kinds.end();
+  // Three numbers keep to two digits; other formats refuse them below.
+  const Limits limits =
+      three && format == SheetFormat::Inline ? kThreeOperandLimits : formatInfo(format).operands;
   if (job.min)
     checkOperand(*job.min, limits, JobField::Min);
   if (job.max)
@@ -166,6 +170,7 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, Gri
   need(!grid || !job.result, JobField::Result, RefusalReason::NotForFormat);
   need(!grid || !job.leaveOutTrivial || cells != GridCells::Hundred, JobField::Trivial,
        RefusalReason::NotForFormat);
+  need(job.signs.empty() || three, JobField::Signs, RefusalReason::NotForKinds);
   if (job.carry && *job.carry != Carry::Any)
     need(std::any_of(kinds.begin(), kinds.end(),
                      [format](SheetKind k) { return takesCarry(k, format); }),
@@ -174,7 +179,7 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, Gri
   std::vector<KindPlan> plans;
   for (const SheetKind kind : kinds) {
     const SheetKindInfo &info = kindInfo(kind);
-    KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any, format};
+    KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any, format, false, {}};
     if (const FormatKindInfo *row = formatKind(format, kind))
       plan.first = row->first, plan.second = row->second;
     for (NumberRange *range : {&plan.first, &plan.second}) {
@@ -199,6 +204,12 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, Gri
     if (takesCarry(kind, format) && job.carry)
       plan.carry = *job.carry;
     plan.leaveOutTrivial = job.leaveOutTrivial;
+    if (kind == SheetKind::Three) {
+      for (const SignPairInfo &pair : kSignPairs)
+        if (job.signs.empty() ||
+            std::find(job.signs.begin(), job.signs.end(), pair.pair) != job.signs.end())
+          plan.signs.push_back(pair.pair);
+    }
     if (column)
       fitColumn(plan, job);
     if (format == SheetFormat::Cherry)
@@ -258,6 +269,7 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(job.guide.has_value(), JobField::Guide);
   refuse(job.cells.has_value(), JobField::Cells);
   refuse(job.split.has_value(), JobField::Split);
+  refuse(!job.signs.empty(), JobField::Signs);
 }
 
 ResolvedJob resolve(const WorksheetJob &job) {

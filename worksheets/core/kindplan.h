@@ -3,6 +3,7 @@
 #include "worksheetjob.h"
 
 #include <cstdint>
+#include <vector>
 
 inline constexpr int64_t kNoBound = int64_t{1} << 40;
 
@@ -15,5 +16,6 @@ struct KindPlan {
   Carry carry = Carry::Any;
   SheetFormat format = SheetFormat::Inline; // column form leaves out some products
   bool leaveOutTrivial = false;
+  std::vector<SignPair> signs; // of three numbers; the second range bounds the second and third
   friend bool operator==(const KindPlan &, const KindPlan &) = default;
 };

@@ -34,6 +34,7 @@ enum class JobField {
   Trivial,
   Cells,
   Split,
+  Signs,
 };
 
 enum class RefusalReason {
@@ -41,7 +42,7 @@ enum class RefusalReason {
   LowAboveHigh,  // a range or --min/--max the wrong way round
   NotWithPreset, // a preset fixes its problems and its page
   NotForKinds,   // carrying only means something for addition and subtraction (and
-                 // products in column form)
+                 // products in column form); signs only for three numbers
   NotForFormat,  // not in this format: Format lists in allowed the kinds it takes;
                  // Guide is for the column form only, Cells for 百ます; 百ます takes
                  // no Carry or Result, nor Trivial with 100 cells

@@ -159,6 +159,10 @@ void writeJob(BitWriter &out, const WorksheetJob &job) {
   out.flag(job.leaveOutTrivial);
   out.choice(job.cells, 2);
   out.choice(job.split, 3);
+  uint64_t signs = 0;
+  for (const SignPair pair : job.signs)
+    signs |= uint64_t{1} << int(pair);
+  out.bits(signs, int(kSignPairs.size()));
 }
 
 WorksheetJob readJob(BitReader &in, uint64_t version) {
@@ -168,7 +172,8 @@ WorksheetJob readJob(BitReader &in, uint64_t version) {
     throw Misread{};
   if (preset > 0)
     job.preset = &kWorksheetPresets[preset - 1];
-  const uint64_t kinds = in.bits(int(kSheetKinds.size()));
+  // Before version 3 there were seven kinds, without three numbers.
+  const uint64_t kinds = in.bits(version < 3 ? 7 : int(kSheetKinds.size()));
   for (const SheetKindInfo &info : kSheetKinds)
     if ((kinds >> int(info.kind)) & 1)
       job.kinds.push_back(info.kind);
@@ -204,6 +209,12 @@ WorksheetJob readJob(BitReader &in, uint64_t version) {
     job.leaveOutTrivial = in.flag();
     job.cells = in.choice<GridCells>(2, kGridCells.size());
     job.split = in.choice<CherrySplit>(3, kCherrySplits.size());
+  }
+  if (version > 2) {
+    const uint64_t signs = in.bits(int(kSignPairs.size()));
+    for (const SignPairInfo &info : kSignPairs)
+      if ((signs >> int(info.pair)) & 1)
+        job.signs.push_back(info.pair);
   }
   return job;
 }

@@ -22,5 +22,9 @@ struct SheetItem {
   Blank blank = Blank::Result;
   std::vector<int32_t> firsts;
   std::vector<int32_t> seconds;
+  // A three-number problem's third number and its signs: first sign second
+  // sign third ＝ result.
+  int32_t third = 0;
+  SignPair signs = SignPair::AddAdd;
   friend bool operator==(const SheetItem &, const SheetItem &) = default;
 };

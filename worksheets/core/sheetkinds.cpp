@@ -9,3 +9,14 @@ std::optional<SheetKind> kindNamed(std::string_view name) {
       return info.kind;
   return std::nullopt;
 }
+
+const SignPairInfo &signPairInfo(SignPair pair) { return kSignPairs[std::size_t(pair)]; }
+
+std::optional<SignPair> signPairNamed(std::string_view name) {
+  for (const SignPairInfo &info : kSignPairs)
+    if (info.name == name || info.symbols == name)
+      return info.pair;
+  return std::nullopt;
+}
+
+std::string_view signText(bool adds) { return adds ? "＋" : "－"; }

@@ -27,7 +27,11 @@ enum class SheetKind {
   MissingAddend,
   Divide,
   DivideRemainder,
+  Three, // three numbers, a ＋ b － c
 };
+
+// The two signs of a three-number problem (one row of the sign pairs table).
+enum class SignPair { AddAdd, SubtractSubtract, AddSubtract, SubtractAdd };
 
 // Carrying in addition, borrowing in subtraction, in any column.
 enum class Carry { Any, Without, With };
@@ -85,6 +89,7 @@ struct WorksheetJob {
   std::optional<NumberRange> result;
   std::optional<Carry> carry;
   bool leaveOutTrivial = false; // no operand 0, ×1, ÷1 or a − a
+  std::vector<SignPair> signs;  // three numbers only; every pair when none is given
   std::optional<int64_t> rows;
   std::optional<int64_t> columns;
   std::optional<int64_t> count;

@@ -28,7 +28,7 @@ QString fromUtf8(std::string_view text) {
 }
 
 // The kinds as the window names them, in the order of kSheetKinds.
-constexpr std::array<const char *, 7> kKindLabels{
+constexpr std::array<const char *, 8> kKindLabels{
     QT_TRANSLATE_NOOP("JobForm", "たし算"),
     QT_TRANSLATE_NOOP("JobForm", "ひき算"),
     QT_TRANSLATE_NOOP("JobForm", "かけ算"),
@@ -36,6 +36,7 @@ constexpr std::array<const char *, 7> kKindLabels{
     QT_TRANSLATE_NOOP("JobForm", "たし算（□をもとめる）"),
     QT_TRANSLATE_NOOP("JobForm", "わり算（あまりなし）"),
     QT_TRANSLATE_NOOP("JobForm", "わり算（あまりあり）"),
+    QT_TRANSLATE_NOOP("JobForm", "3つの数"),
 };
 static_assert(kKindLabels.size() == kSheetKinds.size());
 
@@ -115,11 +116,11 @@ QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets) {
 
 JobForm::JobForm(QWidget *parent)
     : QWidget(parent), layout_(new QFormLayout(this)), preset_(new QComboBox(this)),
-      kindsBox_(new QWidget(this)), first_(new RangeField(tr("指定する"), this)),
-      second_(new RangeField(tr("指定する"), this)), result_(new RangeField(tr("指定する"), this)),
-      carry_(new QComboBox(this)), noTrivial_(new QCheckBox(tr("0や1の問題を入れない(&B)"), this)),
-      count_(new QSpinBox(this)), answers_(new QComboBox(this)),
-      nameField_(new QCheckBox(tr("名前"), this)),
+      kindsBox_(new QWidget(this)), signsBox_(new QWidget(this)),
+      first_(new RangeField(tr("指定する"), this)), second_(new RangeField(tr("指定する"), this)),
+      result_(new RangeField(tr("指定する"), this)), carry_(new QComboBox(this)),
+      noTrivial_(new QCheckBox(tr("0や1の問題を入れない(&B)"), this)), count_(new QSpinBox(this)),
+      answers_(new QComboBox(this)), nameField_(new QCheckBox(tr("名前"), this)),
       classField_(new QCheckBox(tr("年・組・番"), this)),
       dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
       numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
@@ -146,6 +147,27 @@ JobForm::JobForm(QWidget *parent)
   }
   kinds_.front()->setChecked(true);
   addRow(tr("種類(&K):"), kindsBox_, JobField::Kind);
+
+  // The signs of three numbers; the last one ticked stays ticked.
+  auto *signsLayout = new QHBoxLayout(signsBox_);
+  signsLayout->setContentsMargins(0, 0, 0, 0);
+  for (const SignPairInfo &pair : kSignPairs) {
+    const QString equation = QStringLiteral("a%1b%2c").arg(fromUtf8(signText(pair.firstAdds)),
+                                                           fromUtf8(signText(pair.secondAdds)));
+    auto *box = new QCheckBox(equation, signsBox_);
+    box->setChecked(true);
+    signsLayout->addWidget(box);
+    signs_.push_back(box);
+    connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
+      if (!on && std::none_of(signs_.begin(), signs_.end(),
+                              [](const QCheckBox *b) { return b->isChecked(); }))
+        box->setChecked(true);
+      else
+        Q_EMIT changed();
+    });
+  }
+  signsLayout->addStretch();
+  addRow(tr("3つの数のしき(&Q):"), signsBox_, JobField::Signs);
 
   // Column form from the second grade, its squares and boxes taken away
   // as the child needs them less.
@@ -220,6 +242,8 @@ JobForm::JobForm(QWidget *parent)
     previous = next;
   };
   for (QCheckBox *box : kinds_)
+    chain(box);
+  for (QCheckBox *box : signs_)
     chain(box);
   for (RangeField *range : {first_, second_, result_}) {
     chain(range->tick());
@@ -332,6 +356,7 @@ void JobForm::updateEnabled() {
        std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, noTrivial_,
                                         count_, format_, size_, typeface_, remainder_})
     widget->setEnabled(custom);
+  signsBox_->setEnabled(custom && kinds_[std::size_t(SheetKind::Three)]->isChecked());
   guide_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Column);
   cells_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Grid);
   split_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Cherry);
@@ -352,6 +377,13 @@ WorksheetJob JobForm::job() const {
     if (const auto carry = Carry(carry_->currentData().toInt()); carry != Carry::Any)
       job.carry = carry;
     job.leaveOutTrivial = noTrivial_->isChecked();
+    // All four signs are the default; a choice is only made of fewer.
+    const auto ticked = std::count_if(signs_.begin(), signs_.end(),
+                                      [](const QCheckBox *b) { return b->isChecked(); });
+    if (kinds_[std::size_t(SheetKind::Three)]->isChecked() && ticked < qsizetype(signs_.size()))
+      for (std::size_t p = 0; p < signs_.size(); ++p)
+        if (signs_[p]->isChecked())
+          job.signs.push_back(kSignPairs[p].pair);
     if (count_->value() > 0)
       job.count = count_->value();
     job.format = SheetFormat(format_->currentIndex());
@@ -403,6 +435,8 @@ QString JobForm::refusalText(const Refusal &refusal) {
   case RefusalReason::NotWithPreset:
     return tr("プリセットでは変えられません");
   case RefusalReason::NotForKinds:
+    if (refusal.field == JobField::Signs)
+      return tr("3つの数にだけ使えます");
     return tr("たし算とひき算（筆算ではかけ算も）にだけ使えます");
   case RefusalReason::NotForFormat:
     switch (refusal.field) {
@@ -473,6 +507,11 @@ QVariantMap JobForm::state() const {
     if (kinds_[k]->isChecked())
       kinds << fromUtf8(kSheetKinds[k].name);
   state[QStringLiteral("kinds")] = kinds;
+  QStringList signs;
+  for (std::size_t p = 0; p < signs_.size(); ++p)
+    if (signs_[p]->isChecked())
+      signs << fromUtf8(kSignPairs[p].name);
+  state[QStringLiteral("signs")] = signs;
   const auto range = [](const RangeField *field) {
     return QVariantList{field->tick()->isChecked(), field->low()->value(), field->high()->value()};
   };
@@ -530,6 +569,9 @@ void JobForm::applyState(const QVariantMap &state) {
     for (std::size_t k = 0; k < kinds_.size(); ++k)
       kinds_[k]->setChecked(kinds.contains(fromUtf8(kSheetKinds[k].name)));
   }
+  if (const QStringList signs = at("signs").toStringList(); !signs.isEmpty())
+    for (std::size_t p = 0; p < signs_.size(); ++p)
+      signs_[p]->setChecked(signs.contains(fromUtf8(kSignPairs[p].name)));
   const auto range = [&](const char *key, RangeField *field) {
     const QVariantList values = at(key).toList();
     if (values.size() == 3)

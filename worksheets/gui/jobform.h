@@ -68,6 +68,8 @@ private:
   QComboBox *const preset_;
   QWidget *const kindsBox_;
   std::vector<QCheckBox *> kinds_;
+  QWidget *const signsBox_;
+  std::vector<QCheckBox *> signs_;
   RangeField *const first_;
   RangeField *const second_;
   RangeField *const result_;

@@ -132,8 +132,8 @@ private Q_SLOTS:
     row("size with a preset", "--preset x81 --size large", 2, "--size: does not go with --preset");
     row("not a reprint code", "--reprint 12-XYZ!", 2,
         "--reprint: '12-XYZ!' does not read as a reprint code");
-    row("a reprint code of another version", "--reprint 3ABC-DEF0-1234", 2,
-        "--reprint: the code was made by another version of the program (3)");
+    row("a reprint code of another version", "--reprint 4ABC-DEF0-1234", 2,
+        "--reprint: the code was made by another version of the program (4)");
     row("a reprint code and a kind", "--reprint 2ABC --kind add", 2,
         "--kind: does not go with --reprint");
     row("an empty output name", "--kind add --output=", 2, "-o: the file name is empty");
@@ -146,6 +146,10 @@ private Q_SLOTS:
         "--first: cherry calculation takes only sums of two one-digit numbers from 11 to 18");
     row("a multiplication as a cherry", "--format cherry --kind multiply", 2,
         "--format: this format takes only add, subtract");
+    row("unknown signs", "--kind three --signs +-,x+", 2,
+        "--signs: unknown value 'x+' (one of ++, --, +-, -+)");
+    row("three numbers in column form", "--kind three --format column", 2,
+        "--format: this format takes only add, subtract, multiply, divide, divide-remainder");
     row("a split inline", "--kind add --split first", 2, "--split: only goes with --format cherry");
     row("a subtraction's split for an addition", "--format cherry --kind add --split minuend", 2,
         "--split: no kind of the sheet splits this way");

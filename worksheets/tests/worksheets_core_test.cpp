@@ -108,6 +108,18 @@ bool holds(const SheetItem &item, const KindPlan &plan) {
   case SheetKind::Divide:
     return ranges && item.second > 0 && item.result * item.second == item.first &&
            item.remainder == 0;
+  case SheetKind::Three: {
+    // Every step from 0 to the result's bound; nothing trivial is a 0 or a
+    // step that takes a number from itself.
+    const bool firstAdds = item.signs == SignPair::AddAdd || item.signs == SignPair::AddSubtract;
+    const bool secondAdds = item.signs == SignPair::AddAdd || item.signs == SignPair::SubtractAdd;
+    const int64_t step = firstAdds ? item.first + item.second : item.first - item.second;
+    const int64_t end = secondAdds ? step + item.third : step - item.third;
+    const bool trivial = item.third == 0 || (!firstAdds && step == 0) || (!secondAdds && end == 0);
+    return ranges && within(item.third, plan.second) && step >= 0 && step <= plan.result.high &&
+           end == item.result && !(plan.leaveOutTrivial && trivial) &&
+           std::find(plan.signs.begin(), plan.signs.end(), item.signs) != plan.signs.end();
+  }
   case SheetKind::DivideRemainder:
     break;
   }
@@ -471,6 +483,41 @@ void verifyCherryItem(const std::vector<const Drawn *> &inCell, const RecordedDo
     QCOMPARE(underFirst ? left : n[0] - left, int64_t{10});
 }
 
+// An inline problem on an answer sheet read back left to right: its numbers
+// and signs make the answer after 「＝」 (a quotient and remainder make the
+// dividend), and no step goes below 0.
+void verifyInlineAnswer(const std::vector<const Drawn *> &inCell) {
+  std::vector<const Drawn *> texts;
+  for (const Drawn *d : inCell)
+    if (!d->text.empty() && !isProblemNumber(d->text))
+      texts.push_back(d);
+  std::sort(texts.begin(), texts.end(),
+            [](const Drawn *a, const Drawn *b) { return a->box.left < b->box.left; });
+  std::vector<int64_t> given, answer;
+  std::string sign;
+  int64_t value = 0;
+  bool equals = false;
+  for (const Drawn *d : texts) {
+    if (d->text == "＝")
+      equals = true;
+    else if (!isNumber(d->text) && !equals)
+      sign = d->text;
+    else if (isNumber(d->text) && equals)
+      answer.push_back(std::stoll(d->text));
+    else if (isNumber(d->text)) {
+      const int64_t n = std::stoll(d->text);
+      value = given.empty() ? n : sign == "＋" ? value + n : sign == "－" ? value - n : value * n;
+      QVERIFY2(value >= 0, d->text.c_str());
+      given.push_back(n);
+    }
+  }
+  QVERIFY(given.size() >= 2 && !answer.empty());
+  if (sign == "÷")
+    QCOMPARE(given[0], answer[0] * given[1] + (answer.size() > 1 ? answer[1] : 0));
+  else
+    QCOMPARE(value, answer[0]);
+}
+
 // One page of a batch, checked as a teacher would look at it.
 void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page, int pages,
                 bool answers) {
@@ -571,18 +618,23 @@ void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page,
       if (!d->text.empty())
         QVERIFY2((d->ink == kAnswerInk) == (answers && inBox), d->text.c_str());
     }
+    if (answers)
+      verifyInlineAnswer(inCell);
     for (const Drawn *d : inCell)
       if (isNumber(d->text))
         columns[cell.left].insert(d->box.right);
   }
   // A column's numbers are right-aligned place by place: their right edges
-  // take no more values than an item has places for numbers.
+  // take no more values than an item has places for numbers (two more
+  // beside three numbers, where two end as three do).
+  const bool three = std::any_of(job.sheet.kinds.begin(), job.sheet.kinds.end(),
+                                 [](const KindPlan &k) { return k.kind == SheetKind::Three; });
   for (const auto &[left, rights] : columns) {
     std::vector<int32_t> edges;
     for (const int32_t right : rights)
       if (edges.empty() || right - edges.back() > 2)
         edges.push_back(right);
-    QVERIFY2(edges.size() <= 4, qPrintable(QString::number(edges.size())));
+    QVERIFY2(edges.size() <= (three ? 6U : 4U), qPrintable(QString::number(edges.size())));
   }
 }
 
@@ -694,6 +746,20 @@ private Q_SLOTS:
                    0,
                    {"add", "subtract", "multiply", "divide", "divide-remainder"},
                    {}};
+    const WorksheetJob three = kinds({SheetKind::Three});
+    QTest::newRow("three numbers as さくらんぼ")
+        << with(three, [](auto &j) { j.format = SheetFormat::Cherry; })
+        << Refusal{F::Format, R::NotForFormat, 0, 0, {"add", "subtract"}, {}};
+    row("three numbers of three digits", with(three, [](auto &j) { j.max = 100; }), F::Max,
+        R::OutOfRange, 0, 99);
+    row("signs without three numbers",
+        with(add, [](auto &j) { j.signs = {SignPair::AddSubtract}; }), F::Signs, R::NotForKinds);
+    row("three numbers over a result they cannot reach",
+        with(three,
+             [](auto &j) {
+               j.min = 5, j.result = NumberRange{0, 4};
+             }),
+        F::Result, R::NoProblems);
     const WorksheetJob grid =
         with(kinds({SheetKind::Subtract}), [](auto &j) { j.format = SheetFormat::Grid; });
     row("cells inline", with(add, [](auto &j) { j.cells = GridCells::Ten; }), F::Cells,
@@ -872,6 +938,26 @@ private Q_SLOTS:
                   j.leaveOutTrivial = true, j.count = 6;
                 })
         << 6;
+    QTest::newRow("three numbers within 10 at every step")
+        << with(kinds({SheetKind::Three}), [](auto &j) { j.count = 200; }) << -1;
+    QTest::newRow("three numbers, grade 1") << with(kinds({SheetKind::Three}), [](auto &j) {
+      j.max = 10, j.result = NumberRange{0, 20}, j.count = 200;
+    }) << -1;
+    // a − b − c ≥ 1 from 1..5: b + c = 2, 3, 4 leave 3·1 + 2·2 + 1·3 facts.
+    QTest::newRow("three numbers, one pair of signs, nothing trivial")
+        << with(kinds({SheetKind::Three}),
+                [](auto &j) {
+                  j.max = 5, j.signs = {SignPair::SubtractSubtract}, j.leaveOutTrivial = true;
+                  j.count = 30;
+                })
+        << 10;
+    QTest::newRow("three two-digit numbers (sampled)")
+        << with(kinds({SheetKind::Three, SheetKind::Subtract}),
+                [](auto &j) {
+                  j.max = 99, j.signs = {SignPair::SubtractAdd, SignPair::AddSubtract};
+                  j.count = 100;
+                })
+        << -1;
     QTest::newRow("mix of three") << with(kinds({SheetKind::Add, SheetKind::MissingAddend,
                                                  SheetKind::Divide}),
                                           [](auto &j) { j.count = 31; })
@@ -885,7 +971,7 @@ private Q_SLOTS:
     const std::vector<SheetItem> items = sheetItems(settled, 7);
     QCOMPARE(int(items.size()), settled.sheet.count);
     std::map<SheetKind, int> perKind;
-    std::map<std::tuple<int, int, int, int>, int> seen;
+    std::map<std::tuple<int, int, int, int, int, int>, int> seen;
     for (const SheetItem &item : items) {
       const auto plan = std::find_if(settled.sheet.kinds.begin(), settled.sheet.kinds.end(),
                                      [&](const KindPlan &p) { return p.kind == item.kind; });
@@ -907,7 +993,9 @@ private Q_SLOTS:
                            0,
                            Blank::Result,
                            {},
-                           {}},
+                           {},
+                           0,
+                           SignPair::AddAdd},
                           *plan));
         for (const auto *heads : {&item.firsts, &item.seconds})
           QCOMPARE(std::set<int32_t>(heads->begin(), heads->end()).size(), heads->size());
@@ -916,7 +1004,7 @@ private Q_SLOTS:
           std::sort(sorted.begin(), sorted.end());
           QCOMPARE(sorted, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         }
-        ++seen[{int(item.kind), item.firsts.front(), item.seconds.front(), 0}];
+        ++seen[{int(item.kind), item.firsts.front(), item.seconds.front(), 0, 0, 0}];
         continue;
       }
       QVERIFY2(holds(item, *plan), qPrintable(itemText(item)));
@@ -924,7 +1012,8 @@ private Q_SLOTS:
           item.kind == SheetKind::MissingFactor || item.kind == SheetKind::MissingAddend;
       QCOMPARE(item.blank != Blank::Result, missing);
       ++perKind[item.kind];
-      ++seen[{int(item.kind), item.first, item.second, item.remainder}];
+      ++seen[{int(item.kind), item.first, item.second, item.remainder, item.third,
+              int(item.signs)}];
     }
     // The count is shared out evenly over the kinds, and facts evenly over the count.
     for (const auto &[kind, count] : perKind)
@@ -994,7 +1083,7 @@ private Q_SLOTS:
     QTest::newRow("grade 1") << with(kinds({SheetKind::Add}), [](auto &j) {
       j.max = 9, j.size = SheetSize::Large, j.fields = {true, true, true, true, true};
       j.title = "", j.kana = true;
-    }) << 32;
+    }) << 33;
     QTest::newRow("ranges, carry, counts, paper")
         << with(kinds({SheetKind::Subtract, SheetKind::MissingAddend, SheetKind::DivideRemainder}),
                 [](auto &j) {
@@ -1011,10 +1100,13 @@ private Q_SLOTS:
     }) << 40;
     QTest::newRow("百ます") << with(kinds({SheetKind::Subtract}), [](auto &j) {
       j.format = SheetFormat::Grid, j.cells = GridCells::TwentyFive, j.sheets = 30;
-    }) << 30;
+    }) << 31;
+    QTest::newRow("three numbers") << with(kinds({SheetKind::Three}), [](auto &j) {
+      j.max = 20, j.signs = {SignPair::AddSubtract, SignPair::SubtractAdd};
+    }) << 33;
     QTest::newRow("preset") << with(WorksheetJob{}, [](auto &j) {
       j.preset = &kWorksheetPresets[3], j.fields.name = true, j.kana = false;
-    }) << 30;
+    }) << 31;
   }
 
   void aReprintCodeShouldNameItsSheetAgain() {
@@ -1037,6 +1129,7 @@ private Q_SLOTS:
             again.preset == expected.preset && again.title == expected.title &&
             again.format == expected.format && again.guide == expected.guide &&
             again.leaveOutTrivial == expected.leaveOutTrivial && again.cells == expected.cells &&
+            again.split == expected.split && again.signs == expected.signs &&
             again.seed == expected.seed && again.reprint == expected.reprint);
     // A code printed before the column form still reads.
     const auto first = jobFromReprintCode("1018-Z300-0040-0006-0WGM-2RQ1");
@@ -1045,6 +1138,14 @@ private Q_SLOTS:
     QVERIFY(old.kinds == std::vector{SheetKind::Add} && old.max == 99 && !old.format &&
             old.size == SheetSize::Large && old.seed == 12345 &&
             old.reprint == (SheetNumber{2, 3}));
+    // And one printed before three numbers, of さくらんぼ subtraction.
+    const auto second = jobFromReprintCode("2020-0108-0150-0006-28A1-CQ4");
+    QVERIFY(std::holds_alternative<WorksheetJob>(second));
+    const WorksheetJob &cherry = std::get<WorksheetJob>(second);
+    QVERIFY(cherry.kinds == std::vector{SheetKind::Subtract} &&
+            cherry.format == SheetFormat::Cherry && cherry.split == CherrySplit::Subtrahend &&
+            cherry.leaveOutTrivial && cherry.fields.numbers && cherry.signs.empty() &&
+            cherry.seed == 777 && cherry.reprint == (SheetNumber{2, 3}));
     // As a teacher might type it: small letters, O for 0, no dashes.
     std::string typed;
     for (const char c : code)
@@ -1188,6 +1289,20 @@ private Q_SLOTS:
         if (split.split == CherrySplit::Smaller)
           job.kinds.push_back(SheetKind::Subtract);
         QTest::addRow("cherry %s, %s", split.name.data(), size.name.data()) << job;
+        ++row;
+      }
+    // Three numbers, alone as the first grade has them and beside two numbers.
+    for (const SheetSizeInfo &size : kSheetSizes)
+      for (const SheetKind other : {SheetKind::Three, SheetKind::Add, SheetKind::DivideRemainder}) {
+        WorksheetJob job = with(kinds({SheetKind::Three, other}), [&](auto &j) {
+          j.size = size.size, j.answers = true, j.count = 30;
+          j.fields = fieldSets[std::size_t(row) % fieldSets.size()];
+          j.max = other == SheetKind::Three ? 10 : 99;
+          j.result = NumberRange{0, other == SheetKind::Three ? 20 : 999};
+          j.page.landscape = other == SheetKind::DivideRemainder; // wide at the large size
+        });
+        QTest::addRow("three numbers and %s, %s", kindInfo(other).name.data(), size.name.data())
+            << job;
         ++row;
       }
     int presetRow = 0;

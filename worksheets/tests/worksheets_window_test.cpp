@@ -55,6 +55,10 @@ struct Fixture {
         return qobject_cast<T *>(l->buddy());
     return nullptr;
   }
+  // A tick, clicked on its box: a box's middle may lie past its text.
+  static void tick(QCheckBox *box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+  }
   QPushButton *button(const QString &prefix) const {
     for (QPushButton *b : window->findChildren<QPushButton *>())
       if (b->text().startsWith(prefix))
@@ -186,6 +190,17 @@ private Q_SLOTS:
     f.choose(split, 1);
     job = f.window->form().job();
     QVERIFY(job.format == SheetFormat::Cherry && job.split == CherrySplit::First);
+    // Three numbers, inline: their signs wait for the kind, and one stays ticked.
+    f.choose(format->findChild<QComboBox *>(), 0);
+    auto *signs = f.labelled<QWidget>(QStringLiteral("3つの数"));
+    QVERIFY(!signs->isEnabled());
+    f.tick(kinds->findChildren<QCheckBox *>().at(7));
+    const QList<QCheckBox *> pairs = signs->findChildren<QCheckBox *>();
+    for (const int p : {0, 1, 3, 2})
+      f.tick(pairs.at(p));
+    QVERIFY(pairs.at(2)->isChecked());
+    QCOMPARE(f.window->form().job().signs, std::vector{SignPair::AddSubtract});
+    QVERIFY(f.window->job() && f.window->job()->sheet.kinds.back().kind == SheetKind::Three);
 
     // A preset fixes the problems; answers, paper, sheets and seed go into the job.
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
@@ -244,6 +259,8 @@ private Q_SLOTS:
     Fixture f;
     QApplication::setActiveWindow(f.window.get());
     f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 0);
+    // The signs of three numbers wait for their kind.
+    f.tick(f.labelled<QWidget>(QStringLiteral("種類"))->findChildren<QCheckBox *>().at(7));
     int labels = 0;
     for (QLabel *label : f.window->findChildren<QLabel *>()) {
       if (!label->buddy())
@@ -256,7 +273,7 @@ private Q_SLOTS:
       QVERIFY2(QApplication::focusWidget() == field, qPrintable(label->text()));
       ++labels;
     }
-    QCOMPARE(labels, 17);
+    QCOMPARE(labels, 18);
     // Tab goes from the preset to keeping it, then to the first kind's tick,
     // not to the row around it (renaming and removing wait for a kept sheet).
     f.labelled<QComboBox>(QStringLiteral("プリント"))->setFocus();

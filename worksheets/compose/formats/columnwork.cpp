@@ -199,6 +199,7 @@ ColumnWork workInColumns(const SheetItem &item) {
   switch (item.kind) {
   case SheetKind::Add:
   case SheetKind::MissingAddend:
+  case SheetKind::Three: // stays inline, never set out in columns
     return added(item);
   case SheetKind::Subtract:
     return subtracted(item);
@@ -220,6 +221,7 @@ ColumnExtent columnExtent(const KindPlan &plan) {
   case SheetKind::Add:
   case SheetKind::MissingAddend:
   case SheetKind::Subtract:
+  case SheetKind::Three:
     return {wider + 1, 3, 0, true};
   case SheetKind::Multiply:
   case SheetKind::MissingFactor:

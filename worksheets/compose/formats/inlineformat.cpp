@@ -32,6 +32,7 @@ struct Digits {
 struct Widths {
   Digits first;
   Digits second;
+  Digits third; // printed only, when some kind has three numbers
   Digits result;
   Digits remainder; // written only, when some kind has remainders
 };
@@ -50,6 +51,8 @@ int64_t largestResult(const KindPlan &plan) {
   case SheetKind::Multiply:
   case SheetKind::MissingFactor:
     return std::min(result, f.high * s.high);
+  case SheetKind::Three:
+    return std::min(result, f.high + 2 * s.high);
   case SheetKind::Divide:
   case SheetKind::DivideRemainder:
     break;
@@ -74,6 +77,8 @@ Widths widthsOf(const std::vector<KindPlan> &kinds) {
           decimalDigits(largestResult(plan)));
     if (plan.kind == SheetKind::DivideRemainder)
       widen(widths.remainder.written, decimalDigits(std::max<int64_t>(plan.second.high - 1, 0)));
+    if (plan.kind == SheetKind::Three)
+      widen(widths.third.printed, decimalDigits(plan.second.high));
   }
   return widths;
 }
@@ -122,9 +127,18 @@ public:
     double signWidth = 0;
     for (const KindPlan &kind : plan.kinds)
       signWidth = std::max(signWidth, textWidthMm(item_, kindInfo(kind.kind).sign));
+    if (widths.third.printed > 0)
+      signWidth = std::max(
+          {signWidth, textWidthMm(item_, signText(true)), textWidthMm(item_, signText(false))});
     first_ = number(widths.first);
     sign_ = sign(signWidth);
     second_ = number(widths.second);
+    if (widths.third.printed > 0) {
+      secondSign_ = sign(signWidth);
+      third_ = number(widths.third);
+      // Two numbers beside three end where three do, their 「＝」 in line.
+      twoShift_ = third_.right() - second_.right();
+    }
     equals_ = sign(textWidthMm(item_, "＝"));
     result_ = number(widths.result);
     if (widths.remainder.written > 0) {
@@ -173,9 +187,20 @@ public:
     const auto sign = [&](const Place &place, std::string_view text, const TextStyle &style) {
       drawer.centredOn(left + place.centre(), baseline, style, text);
     };
-    number(first_, item.first, item.blank == Blank::First, true);
-    sign(sign_, kindInfo(item.kind).sign, item_);
-    number(second_, item.second, item.blank == Blank::Second, true);
+    const bool three = item.kind == SheetKind::Three;
+    const double shift = three ? 0 : twoShift_;
+    const auto shifted = [shift](Place place) {
+      place.left += shift;
+      return place;
+    };
+    const SignPairInfo &signs = signPairInfo(item.signs);
+    number(shifted(first_), item.first, item.blank == Blank::First, true);
+    sign(shifted(sign_), three ? signText(signs.firstAdds) : kindInfo(item.kind).sign, item_);
+    number(shifted(second_), item.second, item.blank == Blank::Second, true);
+    if (three) {
+      sign(secondSign_, signText(signs.secondAdds), item_);
+      number(third_, item.third, false, false);
+    }
     sign(equals_, "＝", item_);
     number(result_, item.result, item.blank == Blank::Result, false);
     if (item.kind == SheetKind::DivideRemainder) {
@@ -213,13 +238,12 @@ private:
     }
   }
 
-public:
-private:
   TextStyle item_;
   TextStyle separatorStyle_;
   double rule_;
   std::string_view separator_;
-  Place first_, sign_, second_, equals_, result_, separatorPlace_, remainder_;
+  Place first_, sign_, second_, secondSign_, third_, equals_, result_, separatorPlace_, remainder_;
+  double twoShift_ = 0;
   double boxHeight_ = 0;
   ItemBox box_;
   bool cherry_;

@@ -8,6 +8,7 @@
 #include "numbertext.h"
 #include "recordingcanvas.h"
 #include "reprintcode.h"
+#include "sheetkinds.h"
 #include "sheetstyles.h"
 #include "worksheetpresets.h"
 
@@ -143,6 +144,12 @@ WorksheetJob jobFrom(Bytes &in) {
   if (more & 8)
     job.split = static_cast<CherrySplit>((more >> 4) % kCherrySplits.size());
   job.leaveOutTrivial = (more & 128) != 0;
+  const uint8_t three = in.byte();
+  if (three & 1)
+    job.kinds.push_back(SheetKind::Three);
+  for (const SignPairInfo &pair : kSignPairs)
+    if (three >> (1 + int(pair.pair)) & 1)
+      job.signs.push_back(pair.pair);
   return job;
 }
 
