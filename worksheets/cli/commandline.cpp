@@ -5,18 +5,22 @@
 #include "joboptions.h"
 #include "numbertext.h"
 #include "refusalwording.h"
+#include "sheetgenerator.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
 #include "spooledprint.h"
 #include "spoolqueries.h"
 #include "spoolwording.h"
 #include "typefacecheck.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <random>
@@ -64,6 +68,16 @@ void listPresets() {
   for (const WorksheetPreset &p : kWorksheetPresets)
     out << fromUtf8(p.name).leftJustified(11) << fromUtf8(p.caption) << "  "
         << CommandLine::tr("（%1 題、%2 行 × %3 列）").arg(p.printCount).arg(p.rows).arg(p.columns)
+        << "\n";
+}
+
+// The units in the textbooks' order, captioned in the locale's language.
+void listUnits() {
+  QTextStream out(stdout);
+  const bool japanese = QLocale().language() == QLocale::Japanese;
+  for (const UnitInfo &unit : kUnits)
+    out << CommandLine::tr("%1年").arg(unit.grade).leftJustified(8)
+        << fromUtf8(unit.id).leftJustified(18) << fromUtf8(japanese ? unit.caption : unit.english)
         << "\n";
 }
 
@@ -145,6 +159,8 @@ void addOptions(QCommandLineParser &parser) {
   parser.addOption(
       {QStringLiteral("list-presets"), CommandLine::tr("プリセットの一覧を出します。")});
   parser.addOption({QStringLiteral("list-kinds"), CommandLine::tr("問題の種類の一覧を出します。")});
+  parser.addOption({QStringLiteral("list-units"),
+                    CommandLine::tr("学年と単元の一覧を、教科書の順に出します。")});
   parser.addOption(
       {QStringLiteral("gui"), CommandLine::tr("ウィンドウを開きます（デスクトップでオプションを"
                                               "つけずに起動したときも開きます）。")});
@@ -258,11 +274,15 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   }
   if (parser.isSet(QStringLiteral("list-printers")))
     return listPrinters();
-  if (parser.isSet(QStringLiteral("list-presets")) || parser.isSet(QStringLiteral("list-kinds"))) {
-    if (parser.isSet(QStringLiteral("list-presets")))
-      listPresets();
-    if (parser.isSet(QStringLiteral("list-kinds")))
-      listKinds();
+  const std::array<std::pair<QString, void (*)()>, 3> lists{
+      {{QStringLiteral("list-units"), &listUnits},
+       {QStringLiteral("list-presets"), &listPresets},
+       {QStringLiteral("list-kinds"), &listKinds}}};
+  if (std::any_of(lists.begin(), lists.end(),
+                  [&](const auto &list) { return parser.isSet(list.first); })) {
+    for (const auto &[name, list] : lists)
+      if (parser.isSet(name))
+        list();
     return ExitStatus::Success;
   }
   if (!parser.positionalArguments().isEmpty()) {
@@ -324,6 +344,14 @@ ExitStatus runCommandLine(const QStringList &arguments) {
   if (!seedGiven)
     say(CommandLine::tr("シード %1（--seed %1 で同じプリントをもう一度作れます）")
             .arg(resolved.seed));
+  const int32_t count = resolved.sheet.count;
+  if (const int64_t different =
+          differentProblems(resolved.sheet, factSpaces(resolved.sheet), count);
+      different < count)
+    say(CommandLine::tr("ちがう問題は %1 こだけなので、1枚の %2 問にはおなじ問題がくりかえし"
+                        "出ます")
+            .arg(different)
+            .arg(count));
 
   if (printing)
     return printJob(resolved, parser, wait);

@@ -5,6 +5,7 @@
 #include "reprintcode.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <array>
@@ -87,6 +88,17 @@ Result signs(WorksheetJob &job, const QStringList &values) {
         return error(JobField::Signs, RefusalReason::Unknown, name, std::move(names));
       }
       job.signs.push_back(*pair);
+    }
+  return std::nullopt;
+}
+
+Result units(WorksheetJob &job, const QStringList &values) {
+  for (const QString &value : values)
+    for (const QString &name : value.split(QLatin1Char(','))) {
+      const UnitInfo *unit = unitNamed(utf8(name.trimmed()));
+      if (!unit)
+        return error(JobField::Unit, RefusalReason::Unknown, name);
+      job.units.push_back(unit);
     }
   return std::nullopt;
 }
@@ -223,6 +235,18 @@ const QList<JobOption> &jobOptions() {
                                 "出力のオプションだけです）。"),
               "code"),
        &reprint},
+      {valued("unit",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "学年と単元のプリント（--list-units を見てください）。くりかえすか "
+                                "a,b のように並べると、1枚にまとめます。"),
+              "id"),
+       &units},
+      {valued("review",
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "ふくしゅう: 問題のこの割合（0..50 %）を、同じ学年の前の単元（同じ"
+                                "書き方のもの）から出し、プリント全体にちらします。"),
+              "percent"),
+       &optionalNumberOption<&WorksheetJob::review, JobField::Review>},
       {valued("preset",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "4つのプリセットの1つ（--list-presets を見てください）。"),

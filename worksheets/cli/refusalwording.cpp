@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<JobField, const char *>, 27> kOptionOf{{
+constexpr std::array<std::pair<JobField, const char *>, 29> kOptionOf{{
     {JobField::Preset, "--preset"},     {JobField::Kind, "--kind"},
     {JobField::Min, "--min"},           {JobField::Max, "--max"},
     {JobField::First, "--first"},       {JobField::Second, "--second"},
@@ -23,7 +23,8 @@ constexpr std::array<std::pair<JobField, const char *>, 27> kOptionOf{{
     {JobField::Reprint, "--reprint"},   {JobField::Guide, "--guide"},
     {JobField::Numbers, "--numbers"},   {JobField::Trivial, "--no-trivial"},
     {JobField::Cells, "--cells"},       {JobField::Split, "--split"},
-    {JobField::Signs, "--signs"},
+    {JobField::Signs, "--signs"},       {JobField::Unit, "--unit"},
+    {JobField::Review, "--review"},
 }};
 
 QString listed(const std::vector<std::string_view> &names) {
@@ -72,6 +73,15 @@ QString reason(const Refusal &r, const QString &value) {
                : CommandLine::tr("はじめの数がおわりの数より大きくなっています");
   case RefusalReason::NotWithPreset:
     return CommandLine::tr("--preset とはいっしょに使えません（プリセットの問題は決まっています）");
+  case RefusalReason::NotWithUnit:
+    return CommandLine::tr("--unit とはいっしょに使えません（単元が問題を決めています）");
+  case RefusalReason::NoUnit:
+    return CommandLine::tr("--unit といっしょに使います");
+  case RefusalReason::NothingToReview:
+    return CommandLine::tr("この単元より前に、同じ書き方の単元がありません（ふくしゅうする問題が"
+                           "ありません）");
+  case RefusalReason::UnitsApart:
+    return CommandLine::tr("書き方のちがう単元は、1枚にまとめられません");
   case RefusalReason::NotForKinds:
     if (r.field == JobField::Signs)
       return CommandLine::tr("--kind three（3つの数）にだけ使えます");
@@ -118,10 +128,11 @@ QString reason(const Refusal &r, const QString &value) {
                "わる数が %1 以上になるようにしてください（それより小さい数ではわれません）")
         .arg(r.low);
   case RefusalReason::Unknown:
-    if (r.field == JobField::Kind || r.field == JobField::Preset)
+    if (r.field == JobField::Kind || r.field == JobField::Preset || r.field == JobField::Unit)
       return CommandLine::tr("'%1' という名前はありません（%2 を見てください）")
-          .arg(value, r.field == JobField::Kind ? QStringLiteral("--list-kinds")
-                                                : QStringLiteral("--list-presets"));
+          .arg(value, r.field == JobField::Kind     ? QStringLiteral("--list-kinds")
+                      : r.field == JobField::Preset ? QStringLiteral("--list-presets")
+                                                    : QStringLiteral("--list-units"));
     return CommandLine::tr("'%1' は使えない値です（使えるのは %2）").arg(value, listed(r.allowed));
   case RefusalReason::NotANumber:
     return CommandLine::tr("'%1' は整数ではありません").arg(value);

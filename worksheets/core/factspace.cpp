@@ -5,11 +5,40 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 #include <unordered_set>
 
 namespace {
 
 int64_t ceilDiv(int64_t a, int64_t b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+
+// The nearest multiples of a step at or above, and at or below, a value.
+int64_t stepUp(int64_t value, int64_t step) { return ceilDiv(value, step) * step; }
+int64_t stepDown(int64_t value, int64_t step) {
+  return value >= 0 ? value / step * step : -ceilDiv(-value, step) * step;
+}
+
+// Whether long division by a two-digit divisor finds every quotient digit
+// at the first try, the divisor seen as its tens rounded (何十とみて) and
+// the part brought down divided by that: 84 ÷ 21 as 84 ÷ 20 does, 91 ÷ 13
+// as 91 ÷ 10 does not (9, corrected to 7), nor 84 ÷ 28 as 84 ÷ 30 (2, then 3).
+bool firstGuessesRight(int64_t dividend, int64_t divisor) {
+  const int64_t seen = std::max<int64_t>((divisor + 5) / 10 * 10, 10);
+  std::string digits = std::to_string(dividend);
+  int64_t part = 0;
+  bool started = false;
+  for (const char c : digits) {
+    part = part * 10 + (c - '0');
+    if (!started && part < divisor)
+      continue;
+    started = true;
+    const int64_t digit = part / divisor;
+    if (std::min<int64_t>(part / seen, 9) != digit)
+      return false;
+    part -= digit * divisor;
+  }
+  return true;
+}
 
 // Whether adding a and b carries in some column (a column's digits add to
 // 10 or more; without one, no column ever receives a carry).
@@ -101,26 +130,36 @@ FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
   const NumberRange &f = plan.first;
   const NumberRange &s = plan.second;
   const NumberRange &r = plan.result;
+  const NumberSteps &steps = plan.steps;
+  // The inner number of a row: the second, a division's quotient or, with
+  // a remainder, its dividend.
+  innerStep_ = plan.kind == SheetKind::Divide            ? steps.result
+               : plan.kind == SheetKind::DivideRemainder ? steps.first
+                                                         : steps.second;
   auto addRow = [&](int64_t outer, int64_t low, int64_t high) {
+    low = stepUp(low, innerStep_);
+    high = stepDown(high, innerStep_);
     if (low > high)
       return;
     rows_.push_back({outer, low, high});
-    total_ += high - low + 1;
+    total_ += (high - low) / innerStep_ + 1;
     ends_.push_back(total_);
   };
+  const int64_t firstFrom = stepUp(f.low, steps.first);
+  const int64_t divisorFrom = stepUp(s.low, steps.second);
   switch (plan.kind) {
   case SheetKind::Add:
   case SheetKind::MissingAddend:
-    for (int64_t a = f.low; a <= f.high; ++a)
+    for (int64_t a = firstFrom; a <= f.high; a += steps.first)
       addRow(a, std::max(s.low, r.low - a), std::min(s.high, r.high - a));
     break;
   case SheetKind::Subtract:
-    for (int64_t a = f.low; a <= f.high; ++a)
+    for (int64_t a = firstFrom; a <= f.high; a += steps.first)
       addRow(a, std::max(s.low, a - r.high), std::min({s.high, a - r.low, a}));
     break;
   case SheetKind::Multiply:
   case SheetKind::MissingFactor:
-    for (int64_t a = f.low; a <= f.high; ++a) {
+    for (int64_t a = firstFrom; a <= f.high; a += steps.first) {
       if (a == 0)
         addRow(a, r.low == 0 ? s.low : 1, r.low == 0 ? s.high : 0);
       else
@@ -128,18 +167,18 @@ FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
     }
     break;
   case SheetKind::Divide: // divisor, then quotient
-    for (int64_t d = std::max<int64_t>(s.low, 1); d <= s.high; ++d)
+    for (int64_t d = std::max<int64_t>(divisorFrom, 1); d <= s.high; d += steps.second)
       addRow(d, std::max(r.low, ceilDiv(f.low, d)), std::min(r.high, f.high / d));
     break;
   case SheetKind::DivideRemainder: // divisor, then dividend
-    for (int64_t d = std::max<int64_t>(s.low, 2); d <= s.high; ++d)
+    for (int64_t d = std::max<int64_t>(divisorFrom, 2); d <= s.high; d += steps.second)
       addRow(d, std::max(f.low, d * r.low), std::min(f.high, d * r.high + d - 1));
     break;
   case SheetKind::Three: // signs with the first two numbers, then the third
     for (const SignPair pair : plan.signs) {
       const SignPairInfo &signs = signPairInfo(pair);
-      for (int64_t a = f.low; a <= f.high; ++a)
-        for (int64_t b = s.low; b <= s.high; ++b) {
+      for (int64_t a = firstFrom; a <= f.high; a += steps.first)
+        for (int64_t b = divisorFrom; b <= s.high; b += steps.second) {
           // No step goes below 0, nor above the result's bound.
           const int64_t partial = signs.firstAdds ? a + b : a - b;
           if (partial < 0 || partial > r.high)
@@ -159,13 +198,20 @@ FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
   if (!listed_)
     return;
   for (const Row &row : rows_)
-    for (int64_t inner = row.low; inner <= row.high; ++inner)
+    for (int64_t inner = row.low; inner <= row.high; inner += innerStep_)
       if (passes(row.outer, inner))
         facts_.push_back(item(row.outer, inner));
 }
 
 bool FactSpace::passes(int64_t outer, int64_t inner) const {
-  if (plan_.leaveOutTrivial && trivial(item(outer, inner)))
+  const SheetItem fact = item(outer, inner);
+  if (plan_.leaveOutTrivial && trivial(fact))
+    return false;
+  const NumberSteps &steps = plan_.steps;
+  const bool division = plan_.kind == SheetKind::Divide || plan_.kind == SheetKind::DivideRemainder;
+  if (fact.first % steps.first != 0 || fact.second % steps.second != 0 ||
+      (!division && fact.result % steps.result != 0) ||
+      (division && plan_.firstGuessRight && !firstGuessesRight(fact.first, fact.second)))
     return false;
   switch (plan_.kind) {
   case SheetKind::Add:
@@ -184,6 +230,9 @@ bool FactSpace::passes(int64_t outer, int64_t inner) const {
       return !(inner >= 10 && inner % 10 == 0) && wanted(plan_.carry, productCarries(outer, inner));
     break;
   case SheetKind::Divide:
+    // 69 ÷ 3: with no carrying in the quotient times the divisor, every
+    // place divides on its own.
+    return wanted(plan_.carry, productCarries(fact.result, fact.second));
   case SheetKind::Three:
     break;
   }
@@ -230,7 +279,7 @@ SheetItem FactSpace::sampleOne(RandomSource &random, int64_t &outer, int64_t &in
   const Row &row = rows_[rowAt];
   const int64_t before = rowAt == 0 ? 0 : ends_[rowAt - 1];
   outer = row.outer;
-  inner = row.low + (at - before);
+  inner = row.low + (at - before) * innerStep_;
   return item(outer, inner);
 }
 

@@ -18,6 +18,8 @@ public:
 
   // Facts before the per-fact checks; 0 means none fits the ranges at all.
   [[nodiscard]] int64_t candidates() const { return total_; }
+  // Different facts: all of a listed space's, a sampled one's candidates.
+  [[nodiscard]] int64_t size() const { return listed_ ? int64_t(facts_.size()) : total_; }
   // Whether any fact passes; for a sampled space, looked for with a fixed
   // number of draws of a fixed seed, so the answer is the same every time.
   [[nodiscard]] bool empty() const;
@@ -41,6 +43,7 @@ private:
   [[nodiscard]] std::vector<SheetItem> drawSampled(int32_t count, RandomSource &random) const;
 
   KindPlan plan_;
+  int64_t innerStep_ = 1;
   std::vector<Row> rows_;
   std::vector<int64_t> ends_; // running totals of the rows' sizes
   int64_t total_ = 0;

@@ -6,6 +6,7 @@
 #include "numbertext.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <algorithm>
@@ -179,7 +180,13 @@ std::vector<KindPlan> kindPlans(const WorksheetJob &job, SheetFormat format, Gri
   std::vector<KindPlan> plans;
   for (const SheetKind kind : kinds) {
     const SheetKindInfo &info = kindInfo(kind);
-    KindPlan plan{kind, info.first, info.second, {0, kNoBound}, Carry::Any, format, false, {}};
+    KindPlan plan;
+    plan.kind = kind;
+    plan.first = info.first;
+    plan.second = info.second;
+    plan.result = {0, kNoBound};
+    plan.format = format;
+    plan.group = int32_t(plans.size());
     if (const FormatKindInfo *row = formatKind(format, kind))
       plan.first = row->first, plan.second = row->second;
     for (NumberRange *range : {&plan.first, &plan.second}) {
@@ -272,6 +279,92 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(!job.signs.empty(), JobField::Signs);
 }
 
+// A unit fixes the problems: the options that change them go without it.
+void refuseWithUnit(const WorksheetJob &job) {
+  const auto refuse = [](bool given, JobField field) {
+    need(!given, field, RefusalReason::NotWithUnit);
+  };
+  refuse(job.preset != nullptr, JobField::Preset);
+  refuse(!job.kinds.empty(), JobField::Kind);
+  refuse(job.min.has_value(), JobField::Min);
+  refuse(job.max.has_value(), JobField::Max);
+  refuse(job.first.has_value(), JobField::First);
+  refuse(job.second.has_value(), JobField::Second);
+  refuse(job.result.has_value(), JobField::Result);
+  refuse(job.carry.has_value(), JobField::Carry);
+  refuse(job.leaveOutTrivial, JobField::Trivial);
+  refuse(job.format.has_value(), JobField::Format);
+  refuse(job.cells.has_value(), JobField::Cells);
+  refuse(job.split.has_value(), JobField::Split);
+  refuse(!job.signs.empty(), JobField::Signs);
+}
+
+// One plan for each part of a unit, drawing on the unit's share of the count.
+void addUnitPlans(std::vector<KindPlan> &plans, const UnitInfo &unit, int32_t group, bool review) {
+  for (const UnitPart &part : unit.problems()) {
+    KindPlan plan;
+    plan.kind = part.kind;
+    plan.first = part.first;
+    plan.second = part.second;
+    plan.result = part.result;
+    plan.carry = part.carry;
+    plan.format = unit.format;
+    plan.leaveOutTrivial = unit.leaveOutTrivial;
+    if (part.kind == SheetKind::Three)
+      for (const SignPairInfo &pair : kSignPairs)
+        plan.signs.push_back(pair.pair);
+    plan.steps = part.steps;
+    plan.firstGuessRight = unit.firstGuessRight;
+    plan.group = group;
+    plan.review = review;
+    need(!FactSpace(plan).empty(), JobField::Unit, RefusalReason::NoProblems);
+    plans.push_back(plan);
+  }
+}
+
+// The units' problems, and those of the units they review; the units set
+// out alike, the first one's look the sheet's.
+void resolveUnits(const WorksheetJob &job, SheetPlan &sheet) {
+  refuseWithUnit(job);
+  const UnitInfo &lead = *job.units.front();
+  std::vector<const UnitInfo *> units;
+  for (const UnitInfo *unit : job.units)
+    if (std::find(units.begin(), units.end(), unit) == units.end())
+      units.push_back(unit);
+  for (const UnitInfo *unit : units)
+    need(unit->format == lead.format &&
+             (lead.format != SheetFormat::Grid || unit->cells == lead.cells),
+         JobField::Unit, RefusalReason::UnitsApart);
+  sheet.units = units;
+  sheet.format = lead.format;
+  sheet.cells = lead.cells;
+  sheet.size = job.size.value_or(lead.size);
+  sheet.kana = job.kana.value_or(lead.kana);
+  for (std::size_t u = 0; u < units.size(); ++u)
+    addUnitPlans(sheet.kinds, *units[u], int32_t(u), false);
+
+  if (job.review) {
+    sheet.reviewPercent = within(job.review, 0, kReviewLimits, JobField::Review);
+    std::vector<const UnitInfo *> reviewed;
+    for (const UnitInfo *unit : units)
+      for (const UnitInfo *earlier : reviewedBy(*unit))
+        if (std::find(units.begin(), units.end(), earlier) == units.end() &&
+            std::find(reviewed.begin(), reviewed.end(), earlier) == reviewed.end())
+          reviewed.push_back(earlier);
+    need(sheet.reviewPercent == 0 || !reviewed.empty(), JobField::Review,
+         RefusalReason::NothingToReview);
+    if (sheet.reviewPercent > 0)
+      for (std::size_t r = 0; r < reviewed.size(); ++r)
+        addUnitPlans(sheet.kinds, *reviewed[r], int32_t(units.size() + r), true);
+  }
+  if (lead.count > 0)
+    sheet.count = lead.count;
+  std::string caption;
+  for (const UnitInfo *unit : units)
+    caption += (caption.empty() ? "" : "・") + std::string(unit->caption);
+  sheet.caption = caption;
+}
+
 ResolvedJob resolve(const WorksheetJob &job) {
   ResolvedJob resolved;
   resolved.options = job;
@@ -300,15 +393,16 @@ ResolvedJob resolve(const WorksheetJob &job) {
   sheet.guide = job.guide.value_or(Guide::Boxes);
   sheet.cells = job.cells.value_or(GridCells::Hundred);
 
-  if (job.preset) {
+  need(!job.review || !job.units.empty(), JobField::Review, RefusalReason::NoUnit);
+  if (!job.units.empty()) {
+    resolveUnits(job, sheet);
+  } else if (job.preset) {
     refuseWithPreset(job);
     sheet.preset = job.preset;
     sheet.count = job.preset->printCount;
     sheet.caption = std::string(job.preset->caption);
   } else {
     need(!job.kinds.empty(), JobField::Kind, RefusalReason::Missing);
-    need(!job.guide || sheet.format == SheetFormat::Column, JobField::Guide,
-         RefusalReason::NotForFormat);
     need(!job.cells || sheet.format == SheetFormat::Grid, JobField::Cells,
          RefusalReason::NotForFormat);
     need(!job.split || sheet.format == SheetFormat::Cherry, JobField::Split,
@@ -320,6 +414,11 @@ ResolvedJob resolve(const WorksheetJob &job) {
       (splits == SheetKind::Add ? sheet.addSplit : sheet.subtractSplit) = *job.split;
     }
     sheet.kinds = kindPlans(job, sheet.format, sheet.cells);
+    sheet.caption = kindsCaption(sheet.kinds, sheet.kana);
+  }
+  if (!job.preset) {
+    need(!job.guide || sheet.format == SheetFormat::Column, JobField::Guide,
+         RefusalReason::NotForFormat);
     if (job.rows)
       sheet.rows = within(job.rows, 0, kRowLimits, JobField::Rows);
     if (job.columns)
@@ -327,7 +426,6 @@ ResolvedJob resolve(const WorksheetJob &job) {
     // Without a count, the page's grid decides: validateJob() fills it in.
     if (job.count)
       sheet.count = within(job.count, 0, kCountLimits, JobField::Count);
-    sheet.caption = kindsCaption(sheet.kinds, sheet.kana);
   }
   const int64_t perSheet = std::max<int64_t>(sheet.count, 1) * problemsPerItem(sheet);
   need(perSheet * resolved.sheets * resolved.copies <= kBatchProblems, JobField::Sheets,

@@ -35,35 +35,41 @@ enum class JobField {
   Cells,
   Split,
   Signs,
+  Unit,
+  Review,
 };
 
 enum class RefusalReason {
-  OutOfRange,    // outside low..high
-  LowAboveHigh,  // a range or --min/--max the wrong way round
-  NotWithPreset, // a preset fixes its problems and its page
-  NotForKinds,   // carrying only means something for addition and subtraction (and
-                 // products in column form); signs only for three numbers
-  NotForFormat,  // not in this format: Format lists in allowed the kinds it takes;
-                 // Guide is for the column form only, Cells for 百ます; 百ます takes
-                 // no Carry or Result, nor Trivial with 100 cells
-  FewerDigits,   // a dividend with fewer digits than every divisor
-  NoCrossing,    // さくらんぼ takes only sums of two digits over ten and differences from
-                 // 11..18 under ten
-  TooFewValues,  // a 百ます header needs `high` different values; with Second in `with`,
-                 // a subtraction's minuends none below the largest subtrahend
-  NoProblems,    // no problem fits the ranges and the carry asked for
-  NoDivisor,     // every divisor below low, the smallest a division can use
-  Unknown,       // not a name the program knows; allowed lists those it does
-  NotANumber,    // not a whole number
-  NotARange,     // not A..B
-  Missing,       // neither a preset nor a kind
-  DoesNotFit,    // no problem fits the paper at this size; allowed lists the sizes that do;
-                 // Numbers: a preset's rows leave them no room on this paper
-  TooMany,       // more rows or columns than the page holds at this size (at most high)
-  BadText,       // control characters, or longer than high characters
-  NotACode,      // not a reprint code, or one misread
-  OtherVersion,  // a reprint code of another version of the program (low)
-  NotInstalled,  // the typeface's font is not on this machine; allowed names its package
+  OutOfRange,      // outside low..high
+  LowAboveHigh,    // a range or --min/--max the wrong way round
+  NotWithPreset,   // a preset fixes its problems and its page
+  NotWithUnit,     // a unit fixes its problems
+  NoUnit,          // a review needs a unit
+  NothingToReview, // no unit before this one is set out the same way
+  UnitsApart,      // units set out in different ways (or 百ます of different sizes) on one sheet
+  NotForKinds,     // carrying only means something for addition and subtraction (and
+                   // products in column form); signs only for three numbers
+  NotForFormat,    // not in this format: Format lists in allowed the kinds it takes;
+                   // Guide is for the column form only, Cells for 百ます; 百ます takes
+                   // no Carry or Result, nor Trivial with 100 cells
+  FewerDigits,     // a dividend with fewer digits than every divisor
+  NoCrossing,      // さくらんぼ takes only sums of two digits over ten and differences from
+                   // 11..18 under ten
+  TooFewValues,    // a 百ます header needs `high` different values; with Second in `with`,
+                   // a subtraction's minuends none below the largest subtrahend
+  NoProblems,      // no problem fits the ranges and the carry asked for
+  NoDivisor,       // every divisor below low, the smallest a division can use
+  Unknown,         // not a name the program knows; allowed lists those it does
+  NotANumber,      // not a whole number
+  NotARange,       // not A..B
+  Missing,         // neither a preset nor a kind
+  DoesNotFit,      // no problem fits the paper at this size; allowed lists the sizes that do;
+                   // Numbers: a preset's rows leave them no room on this paper
+  TooMany,         // more rows or columns than the page holds at this size (at most high)
+  BadText,         // control characters, or longer than high characters
+  NotACode,        // not a reprint code, or one misread
+  OtherVersion,    // a reprint code of another version of the program (low)
+  NotInstalled,    // the typeface's font is not on this machine; allowed names its package
 };
 
 struct Refusal {
@@ -91,3 +97,4 @@ inline constexpr Limits kColumnLimits{1, 10};
 inline constexpr Limits kSeedLimits{0, 4294967295LL};
 inline constexpr int64_t kTitleLength = 80; // characters
 inline constexpr int64_t kBatchProblems = 1000000;
+inline constexpr Limits kReviewLimits{0, 50}; // percent

@@ -2,6 +2,7 @@
 
 #include "sheetkinds.h"
 #include "sheetstyles.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <algorithm>
@@ -163,6 +164,12 @@ void writeJob(BitWriter &out, const WorksheetJob &job) {
   for (const SignPair pair : job.signs)
     signs |= uint64_t{1} << int(pair);
   out.bits(signs, int(kSignPairs.size()));
+  out.flag(!job.units.empty());
+  if (!job.units.empty())
+    out.number(job.units.size());
+  for (const UnitInfo *unit : job.units)
+    out.number(uint64_t(unit->number));
+  out.optionalNumber(job.review);
 }
 
 WorksheetJob readJob(BitReader &in, uint64_t version) {
@@ -215,6 +222,18 @@ WorksheetJob readJob(BitReader &in, uint64_t version) {
     for (const SignPairInfo &info : kSignPairs)
       if ((signs >> int(info.pair)) & 1)
         job.signs.push_back(info.pair);
+  }
+  if (version > 3) {
+    const uint64_t units = in.flag() ? in.number() : 0;
+    if (units > 1000) // a mix of units names each once or a few times
+      throw Misread{};
+    for (uint64_t u = 0; u < units; ++u) {
+      const UnitInfo *unit = unitNumbered(int32_t(std::min<uint64_t>(in.number(), INT32_MAX)));
+      if (!unit)
+        throw Misread{};
+      job.units.push_back(unit);
+    }
+    job.review = in.optionalNumber();
   }
   return job;
 }

@@ -15,10 +15,10 @@
 // in for it), nor are copies and answer sheets, which the reprint asks for
 // afresh. The code starts with its version: a code of another version is
 // refused rather than misread, and two check characters catch a mistyped one.
-// Codes of version 1, printed before the column form, and of version 2,
-// before three numbers, still read.
+// Codes of version 1, printed before the column form, of version 2, before
+// three numbers, and of version 3, before units, still read.
 
-inline constexpr int32_t kReprintCodeVersion = 3;
+inline constexpr int32_t kReprintCodeVersion = 4;
 
 [[nodiscard]] std::string reprintCode(const WorksheetJob &job, uint32_t seed, SheetNumber sheet);
 

@@ -33,7 +33,9 @@ struct PageGrid {
 struct SheetPlan {
   const WorksheetPreset *preset = nullptr;
   std::vector<KindPlan> kinds; // empty for a preset
-  int32_t count = 0;           // problems on a sheet
+  std::vector<const UnitInfo *> units;
+  int32_t reviewPercent = 0; // of the problems, from the review's plans
+  int32_t count = 0;         // problems on a sheet
   SheetFields fields;
   std::optional<std::string> title;
   std::string caption; // the preset's caption or the kinds' names

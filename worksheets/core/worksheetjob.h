@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+struct UnitInfo;
 struct WorksheetPreset;
 
 // One worksheet job as a front end fills it: what the user chose, nothing
@@ -81,6 +82,8 @@ struct SheetNumber {
 
 struct WorksheetJob {
   const WorksheetPreset *preset = nullptr; // one of kWorksheetPresets, or none
+  std::vector<const UnitInfo *> units;     // of kUnits; several make a mix
+  std::optional<int64_t> review;           // the percentage of problems from earlier units
   std::vector<SheetKind> kinds;            // several make a mix
   std::optional<int64_t> min;              // lower bound of every operand
   std::optional<int64_t> max;              // upper bound of every operand

@@ -434,6 +434,14 @@ QString JobForm::refusalText(const Refusal &refusal) {
     return tr("はじめの数がおわりの数より大きくなっています");
   case RefusalReason::NotWithPreset:
     return tr("プリセットでは変えられません");
+  case RefusalReason::NotWithUnit:
+    return tr("単元では変えられません");
+  case RefusalReason::NoUnit:
+    return tr("単元を選んでください");
+  case RefusalReason::NothingToReview:
+    return tr("この単元より前に、同じ書き方の単元がありません");
+  case RefusalReason::UnitsApart:
+    return tr("書き方のちがう単元は、1枚にまとめられません");
   case RefusalReason::NotForKinds:
     if (refusal.field == JobField::Signs)
       return tr("3つの数にだけ使えます");

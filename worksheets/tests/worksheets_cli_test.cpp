@@ -132,8 +132,8 @@ private Q_SLOTS:
     row("size with a preset", "--preset x81 --size large", 2, "--size: does not go with --preset");
     row("not a reprint code", "--reprint 12-XYZ!", 2,
         "--reprint: '12-XYZ!' does not read as a reprint code");
-    row("a reprint code of another version", "--reprint 4ABC-DEF0-1234", 2,
-        "--reprint: the code was made by another version of the program (4)");
+    row("a reprint code of another version", "--reprint 5ABC-DEF0-1234", 2,
+        "--reprint: the code was made by another version of the program (5)");
     row("a reprint code and a kind", "--reprint 2ABC --kind add", 2,
         "--kind: does not go with --reprint");
     row("an empty output name", "--kind add --output=", 2, "-o: the file name is empty");
@@ -146,6 +146,14 @@ private Q_SLOTS:
         "--first: cherry calculation takes only sums of two one-digit numbers from 11 to 18");
     row("a multiplication as a cherry", "--format cherry --kind multiply", 2,
         "--format: this format takes only add, subtract");
+    row("an unknown unit", "--unit g9-calculus", 2,
+        "--unit: unknown name 'g9-calculus' (see --list-units)");
+    row("a unit with a kind", "--unit g2-kuku-7 --kind add", 2,
+        "--kind: does not go with --unit (the unit decides its problems)");
+    row("a review over half", "--unit g1-sub-borrow --review 60", 2,
+        "--review: must be between 0 and 50");
+    row("a review of nothing before", "--unit g2-add-col --review 20", 2,
+        "--review: no unit before this one is set out the same way (nothing to review)");
     row("unknown signs", "--kind three --signs +-,x+", 2,
         "--signs: unknown value 'x+' (one of ++, --, +-, -+)");
     row("three numbers in column form", "--kind three --format column", 2,
@@ -258,6 +266,31 @@ private Q_SLOTS:
     for (int page = 1; page <= 9; page += 2) // the problem pages
       headers << pageText(grids, page).section(u'\n', 1, 12);
     QCOMPARE(headers.size(), 5);
+
+    // A first-grade class set of a unit with a review: thirty different
+    // sheets, their answers at the end and right.
+    QCOMPARE(run({"--unit", "g1-sub-borrow", "--review", "25", "--sheets", "30", "--answers-at-end",
+                  "-o", "class.pdf"},
+                 dir)
+                 .exitCode,
+             0);
+    const QString unit = QDir(dir).filePath("class.pdf");
+    QCOMPARE(pages(unit), 60);
+    QSet<QString> sheets;
+    const QRegularExpression problem(
+        QStringLiteral("(\\d+)\\s*([＋－])\\s*(\\d+)\\s*＝\\s*(\\d+)"));
+    for (int page = 1; page <= 30; ++page) {
+      sheets << pageText(unit, page).section(QStringLiteral("くりさがり"), 0, 0);
+      int answered = 0;
+      for (const auto &m : problem.globalMatch(pageText(unit, 30 + page))) {
+        const int a = m.captured(1).toInt();
+        const int b = m.captured(3).toInt();
+        QCOMPARE(m.captured(4).toInt(), m.captured(2) == QStringLiteral("＋") ? a + b : a - b);
+        ++answered;
+      }
+      QVERIFY(answered >= 10);
+    }
+    QCOMPARE(sheets.size(), 30);
   }
 
   // A grade-1 sheet: its answers print in a red that a grey-scale print still

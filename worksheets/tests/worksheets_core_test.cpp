@@ -13,6 +13,7 @@
 #include "sheetkinds.h"
 #include "sheetlook.h"
 #include "sheetstyles.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <QFile>
@@ -640,6 +641,159 @@ void verifyPage(const ResolvedJob &job, const RecordingCanvas &canvas, int page,
 
 } // namespace
 
+// What each unit teaches, as the textbooks put it, checked item by item.
+using I = const SheetItem &;
+bool digits(int64_t n, int low, int high) {
+  return n >= 1 && decimalDigits(n) >= low && decimalDigits(n) <= high;
+}
+bool isAdd(I i) { return i.kind == SheetKind::Add && i.first + i.second == i.result; }
+bool isSub(I i) { return i.kind == SheetKind::Subtract && i.first - i.second == i.result; }
+bool isMul(I i) { return i.kind == SheetKind::Multiply && i.first * i.second == i.result; }
+bool isDiv(I i) {
+  return (i.kind == SheetKind::Divide || i.kind == SheetKind::DivideRemainder) &&
+         i.result * i.second + i.remainder == i.first && i.remainder < i.second;
+}
+bool kuku(I i, int n) { return isMul(i) && i.first == n && i.second >= 1 && i.second <= 9; }
+bool addCarry(I i) { return isAdd(i) && i.first >= 2 && i.second >= 2 && i.result > 10; }
+bool subBorrow(I i) {
+  return isSub(i) && i.first <= 18 && i.second >= 2 && i.second <= 9 && i.first % 10 < i.second;
+}
+// Long division by two digits with the divisor seen as its tens rounded:
+// each quotient digit right at the first try.
+bool guessedRight(int64_t dividend, int64_t divisor) {
+  const int64_t tens = (divisor + 5) / 10 * 10;
+  const std::string number = std::to_string(dividend);
+  int64_t part = 0;
+  for (std::size_t at = 0; at < number.size(); ++at) {
+    part = part * 10 + (number[at] - '0');
+    if (part < divisor && dividend / int64_t(std::pow(10, number.size() - at - 1)) < divisor)
+      continue;
+    if (std::min<int64_t>(part / tens, 9) != part / divisor)
+      return false;
+    part %= divisor;
+  }
+  return true;
+}
+bool columnSquare(I i) { return digits(i.second, 2, 2) && digits(i.first, 2, 3); }
+
+struct UnitRule {
+  const char *id;
+  bool (*holds)(I);
+};
+const std::array<UnitRule, kUnits.size()> kUnitRules{{
+    {"g1-add-10", [](I i) { return isAdd(i) && i.first >= 1 && i.second >= 1 && i.result <= 10; }},
+    {"g1-sub-10", [](I i) { return isSub(i) && i.first <= 10 && i.result >= 1; }},
+    {"g1-add-teens",
+     [](I i) { return isAdd(i) && i.first / 10 == 1 && digits(i.second, 1, 1) && i.result < 20; }},
+    {"g1-sub-teens",
+     [](I i) { return isSub(i) && i.first / 10 == 1 && i.second <= 9 && i.result >= 10; }},
+    {"g1-three",
+     [](I i) {
+       const int64_t b = i.signs == SignPair::AddAdd || i.signs == SignPair::AddSubtract
+                             ? i.first + i.second
+                             : i.first - i.second;
+       return i.kind == SheetKind::Three && b >= 0 && b <= 10 && i.result >= 1 && i.result <= 10 &&
+              i.first > 0 && i.second > 0 && i.third > 0;
+     }},
+    {"g1-add-carry", addCarry},
+    {"g1-sub-borrow", subBorrow},
+    {"g1-cherry-add", addCarry},
+    {"g1-cherry-sub", subBorrow},
+    {"g1-grid-add10",
+     [](I i) {
+       std::set<int32_t> firsts(i.firsts.begin(), i.firsts.end());
+       return i.kind == SheetKind::Add && firsts.size() == 10 && *firsts.rbegin() == 9 &&
+              i.seconds.size() == 1 && i.seconds[0] >= 1 && i.seconds[0] <= 9;
+     }},
+    {"g1-tens",
+     [](I i) {
+       const bool tens = i.first % 10 == 0 && i.second % 10 == 0;
+       return (isAdd(i) && i.result <= 100 && (tens || (i.first % 10 == 0 && i.second < 10))) ||
+              (isSub(i) && i.result > 0 && (tens || (i.second < 10 && i.result % 10 == 0)));
+     }},
+    {"g2-add-col",
+     [](I i) {
+       return isAdd(i) && digits(i.first, 2, 2) && digits(i.second, 2, 2) && i.result < 100;
+     }},
+    {"g2-sub-col",
+     [](I i) {
+       return isSub(i) && digits(i.first, 2, 2) && digits(i.second, 2, 2) && i.result > 0;
+     }},
+    {"g2-add-col-100",
+     [](I i) {
+       return isAdd(i) && digits(i.first, 2, 2) && digits(i.second, 2, 2) && i.result >= 100;
+     }},
+    {"g2-sub-col-100",
+     [](I i) {
+       return isSub(i) && digits(i.first, 3, 3) && digits(i.second, 2, 2) && i.result < 100 &&
+              i.result > 0;
+     }},
+    {"g2-hundreds",
+     [](I i) {
+       return (isAdd(i) || isSub(i)) && i.first % 100 == 0 && i.second % 100 == 0 &&
+              i.result >= 100 && i.result <= 1000 && i.second > 0;
+     }},
+    {"g2-kuku-5", [](I i) { return kuku(i, 5); }},
+    {"g2-kuku-2", [](I i) { return kuku(i, 2); }},
+    {"g2-kuku-3", [](I i) { return kuku(i, 3); }},
+    {"g2-kuku-4", [](I i) { return kuku(i, 4); }},
+    {"g2-kuku-6", [](I i) { return kuku(i, 6); }},
+    {"g2-kuku-7", [](I i) { return kuku(i, 7); }},
+    {"g2-kuku-8", [](I i) { return kuku(i, 8); }},
+    {"g2-kuku-9", [](I i) { return kuku(i, 9); }},
+    {"g2-kuku-1", [](I i) { return kuku(i, 1); }},
+    {"g2-kuku", [](I i) { return isMul(i) && digits(i.first, 1, 1) && digits(i.second, 1, 1); }},
+    {"g2-grid-add", [](I i) { return i.kind == SheetKind::Add && i.firsts.size() == 10; }},
+    {"g2-grid-sub",
+     [](I i) {
+       return i.kind == SheetKind::Subtract && i.firsts.size() == 10 &&
+              *std::min_element(i.firsts.begin(), i.firsts.end()) == 10;
+     }},
+    {"g2-grid-mul", [](I i) { return i.kind == SheetKind::Multiply && i.seconds.size() == 10; }},
+    {"g3-div",
+     [](I i) {
+       return isDiv(i) && i.remainder == 0 && i.second >= 2 && i.second <= 9 && i.result <= 9;
+     }},
+    {"g3-add-col",
+     [](I i) {
+       return isAdd(i) && digits(i.first, 3, 4) && digits(i.second, 3, 4) && i.result < 10000;
+     }},
+    {"g3-sub-col", [](I i) { return isSub(i) && digits(i.first, 3, 4) && i.result > 0; }},
+    {"g3-div-rem",
+     [](I i) { return isDiv(i) && i.remainder >= 1 && i.second <= 9 && digits(i.result, 1, 1); }},
+    {"g3-mul-col-1",
+     [](I i) { return isMul(i) && digits(i.first, 2, 3) && digits(i.second, 1, 1); }},
+    {"g3-div-tens",
+     [](I i) {
+       return isDiv(i) && i.remainder == 0 && digits(i.second, 1, 1) && digits(i.result, 2, 2) &&
+              (i.first / 10) % i.second == 0 && (i.first % 10) % i.second == 0;
+     }},
+    {"g3-mul-tens",
+     [](I i) {
+       return isMul(i) && ((i.first % 10 == 0 && digits(i.second, 1, 1)) ||
+                           (i.second % 10 == 0 && digits(i.first, 1, 1)));
+     }},
+    {"g3-mul-col-2",
+     [](I i) {
+       return isMul(i) && digits(i.first, 2, 3) && digits(i.second, 2, 2) && i.second % 10 != 0;
+     }},
+    {"g4-div-tens",
+     [](I i) {
+       return isDiv(i) && i.remainder == 0 && i.result >= 2 &&
+              ((i.second % 10 == 0 && i.result <= 9) ||
+               (digits(i.second, 1, 1) && i.result % 100 == 0));
+     }},
+    {"g4-div-col-1",
+     [](I i) {
+       return isDiv(i) && digits(i.first, 2, 3) && digits(i.second, 1, 1) && i.result >= 1;
+     }},
+    {"g4-div-col-2",
+     [](I i) {
+       return isDiv(i) && columnSquare(i) && i.result >= 1 && guessedRight(i.first, i.second);
+     }},
+    {"g4-div-col-2-fix", [](I i) { return isDiv(i) && columnSquare(i) && i.result >= 1; }},
+}};
+
 class WorksheetsCoreTest : public QObject {
   Q_OBJECT
 
@@ -746,6 +900,25 @@ private Q_SLOTS:
                    0,
                    {"add", "subtract", "multiply", "divide", "divide-remainder"},
                    {}};
+    const WorksheetJob borrow =
+        with(WorksheetJob{}, [](auto &j) { j.units = {unitNamed("g1-sub-borrow")}; });
+    row("a unit with a range",
+        with(borrow,
+             [](auto &j) {
+               j.first = NumberRange{1, 9};
+             }),
+        F::First, R::NotWithUnit);
+    row("a unit and a preset", with(borrow, [](auto &j) { j.preset = &kWorksheetPresets[0]; }),
+        F::Preset, R::NotWithUnit);
+    row("a review over half", with(borrow, [](auto &j) { j.review = 60; }), F::Review,
+        R::OutOfRange, 0, 50);
+    row("a review without a unit", with(add, [](auto &j) { j.review = 20; }), F::Review, R::NoUnit);
+    row("a review of the first unit",
+        with(borrow, [](auto &j) { j.units = {unitNamed("g1-add-10")}, j.review = 20; }), F::Review,
+        R::NothingToReview);
+    row("units set out apart",
+        with(borrow, [](auto &j) { j.units.push_back(unitNamed("g2-add-col")); }), F::Unit,
+        R::UnitsApart);
     const WorksheetJob three = kinds({SheetKind::Three});
     QTest::newRow("three numbers as さくらんぼ")
         << with(three, [](auto &j) { j.format = SheetFormat::Cherry; })
@@ -1083,7 +1256,7 @@ private Q_SLOTS:
     QTest::newRow("grade 1") << with(kinds({SheetKind::Add}), [](auto &j) {
       j.max = 9, j.size = SheetSize::Large, j.fields = {true, true, true, true, true};
       j.title = "", j.kana = true;
-    }) << 33;
+    }) << 34;
     QTest::newRow("ranges, carry, counts, paper")
         << with(kinds({SheetKind::Subtract, SheetKind::MissingAddend, SheetKind::DivideRemainder}),
                 [](auto &j) {
@@ -1097,16 +1270,20 @@ private Q_SLOTS:
     QTest::newRow("column form") << with(kinds({SheetKind::Multiply}), [](auto &j) {
       j.format = SheetFormat::Column, j.guide = Guide::Squares, j.first = NumberRange{100, 99999};
       j.leaveOutTrivial = true;
-    }) << 40;
+    }) << 41;
     QTest::newRow("百ます") << with(kinds({SheetKind::Subtract}), [](auto &j) {
       j.format = SheetFormat::Grid, j.cells = GridCells::TwentyFive, j.sheets = 30;
-    }) << 31;
+    }) << 32;
     QTest::newRow("three numbers") << with(kinds({SheetKind::Three}), [](auto &j) {
       j.max = 20, j.signs = {SignPair::AddSubtract, SignPair::SubtractAdd};
-    }) << 33;
+    }) << 34;
+    QTest::newRow("units with a review") << with(WorksheetJob{}, [](auto &j) {
+      j.units = {unitNamed("g1-sub-borrow"), unitNamed("g1-add-carry")}, j.review = 25;
+      j.size = SheetSize::Medium, j.count = 40;
+    }) << 43;
     QTest::newRow("preset") << with(WorksheetJob{}, [](auto &j) {
       j.preset = &kWorksheetPresets[3], j.fields.name = true, j.kana = false;
-    }) << 31;
+    }) << 32;
   }
 
   void aReprintCodeShouldNameItsSheetAgain() {
@@ -1130,6 +1307,7 @@ private Q_SLOTS:
             again.format == expected.format && again.guide == expected.guide &&
             again.leaveOutTrivial == expected.leaveOutTrivial && again.cells == expected.cells &&
             again.split == expected.split && again.signs == expected.signs &&
+            again.units == expected.units && again.review == expected.review &&
             again.seed == expected.seed && again.reprint == expected.reprint);
     // A code printed before the column form still reads.
     const auto first = jobFromReprintCode("1018-Z300-0040-0006-0WGM-2RQ1");
@@ -1161,6 +1339,50 @@ private Q_SLOTS:
       const auto misread = jobFromReprintCode(wrong);
       QVERIFY2(std::holds_alternative<Refusal>(misread), wrong.c_str());
       QCOMPARE(std::get<Refusal>(misread).reason, RefusalReason::NotACode);
+    }
+  }
+
+  // Every unit's sheet asks what the unit teaches, and the sheets of a
+  // batch differ; a review is its share of the sheet, spread through it.
+  void everyUnitShouldAskWhatItTeaches() {
+    for (const UnitRule &rule : kUnitRules) {
+      const UnitInfo *unit = unitNamed(rule.id);
+      QVERIFY2(unit, rule.id);
+      const ResolvedJob job = resolved(with(WorksheetJob{}, [&](auto &j) { j.units = {unit}; }));
+      const std::vector<SheetItem> items = sheetItems(job, 11);
+      QVERIFY2(!items.empty() && sheetItems(job, 12) != items, rule.id);
+      for (const SheetItem &item : items)
+        QVERIFY2(rule.holds(item),
+                 qPrintable(QString::fromLatin1(rule.id) + u' ' + itemText(item)));
+      // A 段 of 九九 is all nine facts, each as often.
+      if (unit->id.starts_with("g2-kuku-")) {
+        std::map<int32_t, int> seconds;
+        for (const SheetItem &item : items)
+          ++seconds[item.second];
+        QVERIFY(seconds.size() == 9 && seconds.begin()->second == seconds.rbegin()->second);
+      }
+      // The correcting unit has first guesses to correct.
+      if (unit->id.ends_with("-fix"))
+        QVERIFY(std::any_of(items.begin(), items.end(),
+                            [](I i) { return !guessedRight(i.first, i.second); }));
+    }
+
+    const UnitInfo *borrow = unitNamed("g1-sub-borrow");
+    for (const int percent : {10, 25, 50}) {
+      const ResolvedJob job = resolved(with(WorksheetJob{}, [&](auto &j) {
+        j.units = {borrow}, j.review = percent, j.count = 40, j.size = SheetSize::Medium;
+      }));
+      const std::vector<SheetItem> items = sheetItems(job, 3);
+      int reviewed = 0;
+      int firstHalf = 0;
+      for (std::size_t i = 0; i < items.size(); ++i)
+        if (!subBorrow(items[i])) {
+          ++reviewed;
+          firstHalf += i < items.size() / 2 ? 1 : 0;
+          QVERIFY2(isAdd(items[i]) || isSub(items[i]), qPrintable(itemText(items[i])));
+        }
+      QVERIFY2(std::abs(reviewed - 40 * percent / 100) <= 1, qPrintable(QString::number(reviewed)));
+      QVERIFY(firstHalf > 0 && firstHalf < reviewed);
     }
   }
 

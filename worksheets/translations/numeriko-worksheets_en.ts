@@ -22,74 +22,79 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/commandline.cpp" line="47"/>
+        <location filename="../cli/commandline.cpp" line="51"/>
         <source>たし算: 1つめ + 2つめ = 答え</source>
         <translation>addition: first + second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="48"/>
+        <location filename="../cli/commandline.cpp" line="52"/>
         <source>ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません</source>
         <translation>subtraction: first - second = result, never negative</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="49"/>
+        <location filename="../cli/commandline.cpp" line="53"/>
         <source>かけ算: 1つめ × 2つめ = 答え</source>
         <translation>multiplication: first x second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="50"/>
+        <location filename="../cli/commandline.cpp" line="54"/>
         <source>□のあるかけ算: 1つめ × □ = 答え、または □ × 2つめ = 答え</source>
         <translation>multiplication with one factor in a box: first x [] = result, or [] x second = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="51"/>
+        <location filename="../cli/commandline.cpp" line="55"/>
         <source>□のあるたし算: □ + 2つめ = 答え、または 1つめ + □ = 答え</source>
         <translation>addition with one addend in a box: [] + second = result, or first + [] = result</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="52"/>
+        <location filename="../cli/commandline.cpp" line="56"/>
         <source>あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）</source>
         <translation>exact division: dividend (first) / divisor (second) = quotient (result)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="54"/>
+        <location filename="../cli/commandline.cpp" line="58"/>
         <source>あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）</source>
         <translation>division with a remainder of 1 or more: first / second = result ... remainder</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="55"/>
+        <location filename="../cli/commandline.cpp" line="59"/>
         <source>3つの数: 1つめ + 2つめ - 3つめ = 答え（記号は --signs）。--second が2つめと3つめの範囲、--result がとちゅうの答えの上限にもなり、とちゅうもマイナスになりません。数は 0..99</source>
         <translation>Three numbers: first + second - third = result (signs from --signs). --second bounds the second and third numbers, --result every step too, and no step goes below 0. Numbers 0..99</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="66"/>
+        <location filename="../cli/commandline.cpp" line="70"/>
         <source>（%1 題、%2 行 × %3 列）</source>
         <translation>(%1 problems, %2 rows of %3)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="76"/>
+        <location filename="../cli/commandline.cpp" line="79"/>
+        <source>%1年</source>
+        <translation>grade %1</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="90"/>
         <source>指定しないとき: --first %1 --second %2</source>
         <translation>default --first %1 --second %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="79"/>
+        <location filename="../cli/commandline.cpp" line="93"/>
         <source> --result %1（数の範囲を指定しないとき）</source>
         <translation> --result %1 (while no operand range is given)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="81"/>
+        <location filename="../cli/commandline.cpp" line="95"/>
         <source>。--carry が使えます</source>
         <translation>; takes --carry</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="87"/>
+        <location filename="../cli/commandline.cpp" line="101"/>
         <source>使い方: numeriko-worksheets --preset 名前 | --kind 種類... [オプション] [-o ファイル]
 オプションは &apos;numeriko-worksheets --help&apos; で見られます。</source>
         <translation>Usage: numeriko-worksheets --preset NAME | --kind KIND... [options] [-o FILE]
 Try &apos;numeriko-worksheets --help&apos; for the options.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="92"/>
+        <location filename="../cli/commandline.cpp" line="106"/>
         <source>
 例:
   numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
@@ -135,472 +140,512 @@ Exit status:
   3  the jobs were handed to the queue, but not all were printed within the wait</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="117"/>
+        <location filename="../cli/commandline.cpp" line="131"/>
         <source>答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、または選んだ種類・範囲・らんのプリントです。</source>
         <translation>Makes arithmetic worksheets with answer sheets as one PDF: the four presets of Numeriko, or sheets of the kinds, ranges and fields you choose.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="122"/>
+        <location filename="../cli/commandline.cpp" line="136"/>
         <source>このヘルプを出します。</source>
         <translation>Displays this help.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="124"/>
+        <location filename="../cli/commandline.cpp" line="138"/>
         <source>バージョンを出します。</source>
         <translation>Displays the version.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="128"/>
+        <location filename="../cli/commandline.cpp" line="142"/>
         <source>PDFを書き出す先（- は標準出力。指定しなければ worksheets.pdf）。</source>
         <translation>Where to write the PDF (- for standard output; default worksheets.pdf).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="132"/>
+        <location filename="../cli/commandline.cpp" line="146"/>
         <source>このキュー（CUPS のプリンター）で印刷し、印刷されるまで見届けます。</source>
         <translation>Prints on this queue (a CUPS printer) and follows every job until it is printed.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="136"/>
+        <location filename="../cli/commandline.cpp" line="150"/>
         <source>いつものプリンターで印刷し、見届けます。</source>
         <translation>Prints on the default printer and follows every job.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="138"/>
+        <location filename="../cli/commandline.cpp" line="152"/>
         <source>印刷を見届ける長さ（秒。指定しなければ 120、0 ならキューに渡すだけ）。</source>
         <translation>How long to follow the jobs, in seconds (default 120; 0 only hands them to the queue).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="142"/>
+        <location filename="../cli/commandline.cpp" line="156"/>
         <source>1枚ずつでなく、全部を1つのジョブで印刷します。</source>
         <translation>Prints the whole batch as one job, not one job for each sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="144"/>
+        <location filename="../cli/commandline.cpp" line="158"/>
         <source>プリンター（CUPS のキュー）とその状態の一覧を出します。</source>
         <translation>Lists the printers (CUPS queues) and their states.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="146"/>
+        <location filename="../cli/commandline.cpp" line="160"/>
         <source>プリセットの一覧を出します。</source>
         <translation>Lists the presets.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="147"/>
+        <location filename="../cli/commandline.cpp" line="161"/>
         <source>問題の種類の一覧を出します。</source>
         <translation>Lists the kinds of problem.</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="149"/>
+        <location filename="../cli/commandline.cpp" line="163"/>
+        <source>学年と単元の一覧を、教科書の順に出します。</source>
+        <translation>List the units of each grade, in textbook order.</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="165"/>
         <source>ウィンドウを開きます（デスクトップでオプションをつけずに起動したときも開きます）。</source>
         <translation>Opens the window (also what no options at all do on a desktop).</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="180"/>
+        <location filename="../cli/commandline.cpp" line="196"/>
         <source>プリンターがありません</source>
         <translation>no printer is set up</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="269"/>
+        <location filename="../cli/commandline.cpp" line="289"/>
         <source>余分な引数 &apos;%1&apos; があります</source>
         <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="277"/>
+        <location filename="../cli/commandline.cpp" line="297"/>
         <source>-o と --printer（--print）は、どちらか一方だけにしてください</source>
         <translation>-o and --printer (--print) do not go together: choose one</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="282"/>
+        <location filename="../cli/commandline.cpp" line="302"/>
         <source>--wait と --one-job は --printer か --print といっしょに使います</source>
         <translation>--wait and --one-job go with --printer or --print</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="289"/>
+        <location filename="../cli/commandline.cpp" line="309"/>
         <source>--wait: 0から%1までの秒数にしてください</source>
         <translation>--wait: must be a number of seconds from 0 to %1</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="300"/>
+        <location filename="../cli/commandline.cpp" line="320"/>
         <source>%1: --reprint とはいっしょに使えません（コードがプリントを決めています）</source>
         <translation>%1: does not go with --reprint, whose code names the sheet</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="320"/>
+        <location filename="../cli/commandline.cpp" line="340"/>
         <source>書体 %1 がありません（Debian のパッケージ %2 を入れてください）</source>
         <translation>the typeface %1 is not installed (install the Debian package %2)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="325"/>
+        <location filename="../cli/commandline.cpp" line="345"/>
         <source>シード %1（--seed %1 で同じプリントをもう一度作れます）</source>
         <translation>seed %1 (--seed %1 makes these sheets again)</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="296"/>
+        <location filename="../cli/commandline.cpp" line="316"/>
         <source>-o: ファイルの名前が空です</source>
         <translation>-o: the file name is empty</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="337"/>
+        <location filename="../cli/commandline.cpp" line="351"/>
+        <source>ちがう問題は %1 こだけなので、1枚の %2 問にはおなじ問題がくりかえし出ます</source>
+        <translation>only %1 different problems: the %2 on each sheet repeat them evenly</translation>
+    </message>
+    <message>
+        <location filename="../cli/commandline.cpp" line="365"/>
         <source>%1 を書き出せません: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="338"/>
+        <location filename="../cli/commandline.cpp" line="366"/>
         <source>標準出力に</source>
         <translation>to standard output</translation>
     </message>
     <message>
-        <location filename="../cli/commandline.cpp" line="343"/>
+        <location filename="../cli/commandline.cpp" line="371"/>
         <source>%2 に %1 ページを書き出しました</source>
         <translation>wrote %1 pages to %2</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="220"/>
+        <location filename="../cli/joboptions.cpp" line="232"/>
         <source>プリントの下のらんの再印刷コードから、その1枚を同じ番号でもう一度作ります（いっしょに使えるのは --answers、--copies、--title と出力のオプションだけです）。</source>
         <translation>Makes one sheet again, under its own number, from the reprint code in its footer (only --answers, --copies, --title and the output options go with it).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="227"/>
+        <location filename="../cli/joboptions.cpp" line="239"/>
+        <source>学年と単元のプリント（--list-units を見てください）。くりかえすか a,b のように並べると、1枚にまとめます。</source>
+        <translation>A sheet of a grade&apos;s unit (see --list-units). Give it again or list a,b to mix units on one sheet.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="245"/>
+        <source>ふくしゅう: 問題のこの割合（0..50 %）を、同じ学年の前の単元（同じ書き方のもの）から出し、プリント全体にちらします。</source>
+        <translation>Review: this share of the problems (0..50 %) comes from the earlier units of the grade set out the same way, spread through the sheet.</translation>
+    </message>
+    <message>
+        <location filename="../cli/joboptions.cpp" line="251"/>
         <source>4つのプリセットの1つ（--list-presets を見てください）。</source>
         <translation>One of the four preset worksheets (see --list-presets).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="232"/>
+        <location filename="../cli/joboptions.cpp" line="256"/>
         <source>問題の種類（--list-kinds を見てください）。くりかえすか a,b のように並べると混ぜられます。</source>
         <translation>A kind of problem (see --list-kinds); give it again, or a list a,b, for a mix.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="238"/>
+        <location filename="../cli/joboptions.cpp" line="262"/>
         <source>どの数もこれより小さくしない（0..9999、筆算は 0..99999）。</source>
         <translation>No number below this (0..9999; 0..99999 in column form).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="244"/>
+        <location filename="../cli/joboptions.cpp" line="267"/>
         <source>どの数もこれより大きくしない（0..9999、筆算は 0..99999）。</source>
         <translation>No number above this (0..9999; 0..99999 in column form).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="250"/>
+        <location filename="../cli/joboptions.cpp" line="272"/>
         <source>1つめの数の範囲。たとえば 10..99（わり算ではわられる数）。</source>
         <translation>Range of the first number, e.g. 10..99 (a division&apos;s dividend).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="254"/>
+        <location filename="../cli/joboptions.cpp" line="276"/>
         <source>2つめの数の範囲（わり算ではわる数）。</source>
         <translation>Range of the second number (a division&apos;s divisor).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="257"/>
+        <location filename="../cli/joboptions.cpp" line="279"/>
         <source>答えの範囲（わり算では商）。</source>
         <translation>Range of the result (a division&apos;s quotient).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="267"/>
+        <location filename="../cli/joboptions.cpp" line="289"/>
         <source>3つの数（--kind three）の記号: ++、--、+-、-+ から、a,b のように並べて（指定しなければ全部）。add-subtract のようにも書けます。</source>
         <translation>The signs of three numbers (--kind three): any of ++, --, +-, -+, listed as a,b (all by default). Also written as add-subtract and so on.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="273"/>
+        <location filename="../cli/joboptions.cpp" line="295"/>
         <source>0や1の問題（0をたす・ひく、0や1をかける、1でわる、同じ数をひく）を入れません。</source>
         <translation>Leave out trivial problems: adding or taking away 0, multiplying by 0 or 1, dividing by 1, a number less itself.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="279"/>
+        <location filename="../cli/joboptions.cpp" line="301"/>
         <source>1枚の問題の数（1..10000。指定しなければ1ページ分）。</source>
         <translation>Problems on a sheet (1..10000; default: one full page).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="283"/>
+        <location filename="../cli/joboptions.cpp" line="305"/>
         <source>1ページの問題の行数（1..50。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Rows of problems on a page (1..50; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="289"/>
+        <location filename="../cli/joboptions.cpp" line="311"/>
         <source>1ページの問題の列数（1..10。指定しなければ用紙と大きさに入るだけ）。</source>
         <translation>Columns of problems on a page (1..10; default: as many as the paper holds at the size).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="295"/>
+        <location filename="../cli/joboptions.cpp" line="317"/>
         <source>作るプリントの枚数。1枚ずつ問題がちがいます（1..1000）。</source>
         <translation>Different sheets to make (1..1000).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="300"/>
+        <location filename="../cli/joboptions.cpp" line="322"/>
         <source>同じプリントを何枚作るか。答えは1枚（1..100）。</source>
         <translation>Copies of every sheet, with one answer sheet (1..100).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="304"/>
+        <location filename="../cli/joboptions.cpp" line="326"/>
         <source>プリントのシード（0..4294967295）。1枚ずつのシードは下のらんにあります。指定しなければランダムに決めます。</source>
         <translation>Seed of the batch (0..4294967295); each sheet&apos;s own seed is in its footer. Drawn at random when not given.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="310"/>
+        <location filename="../cli/joboptions.cpp" line="332"/>
         <source>1枚ごとに、そのあとに答えのプリント。</source>
         <translation>An answer sheet after every sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="314"/>
+        <location filename="../cli/joboptions.cpp" line="336"/>
         <source>名前のらん。</source>
         <translation>A name field.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="316"/>
+        <location filename="../cli/joboptions.cpp" line="338"/>
         <source>年・組・番のらん。</source>
         <translation>A class field (year, class, number).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="329"/>
+        <location filename="../cli/joboptions.cpp" line="351"/>
         <source>用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。</source>
         <translation>Paper: a4 (default), b5 (JIS), a5, letter or b4 (JIS).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="333"/>
+        <location filename="../cli/joboptions.cpp" line="355"/>
         <source>用紙を横向きにします。</source>
         <translation>Turns the paper to landscape.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="335"/>
+        <location filename="../cli/joboptions.cpp" line="357"/>
         <source>問題の書き方: inline（よこ書き。指定しないとき）、column（筆算。たし算・ひき算は5けたまで、かけ算・わり算は2けたの数でかける・わるまで）、grid（百ます計算。たし算・ひき算・かけ算）、cherry（さくらんぼ計算。10をこえるたし算と10をまたぐひき算）。</source>
         <translation>How problems are set out: inline (the default), column (column arithmetic on squared paper; additions and subtractions up to 5 digits, multipliers and divisors up to 2 digits), grid (百ます hundred-cell grids of additions, subtractions or multiplications) or cherry (さくらんぼ cherry calculation: additions and subtractions across ten).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="345"/>
+        <location filename="../cli/joboptions.cpp" line="367"/>
         <source>筆算の手がかり: boxes（ます目とくり上がりのメモ。指定しないとき）、squares（ます目だけ）、none（白い紙）。</source>
         <translation>Support for column arithmetic: boxes (squares and small boxes for carries, the default), squares (squares only), none (blank paper).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="352"/>
+        <location filename="../cli/joboptions.cpp" line="374"/>
         <source>百ますのます目: 100（10×10。指定しないとき）、25（5×5）、10（1行に10ます、かどに決まった数）。--count は1枚の百ますの数です。</source>
         <translation>Cells of a 百ます grid: 100 (10 × 10, the default), 25 (5 × 5) or 10 (a row of ten with a fixed number in the corner). --count is the number of grids on a sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="359"/>
+        <location filename="../cli/joboptions.cpp" line="381"/>
         <source>さくらんぼ計算で分ける数: たし算は second（たす数。指定しないとき）、first（たされる数）、smaller（小さいほう）、ひき算は minuend（ひかれる数。指定しないとき）、subtrahend（ひく数）。</source>
         <translation>The number cherry calculation splits: for additions second (the default), first or smaller; for subtractions minuend (the default) or subtrahend.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="366"/>
+        <location filename="../cli/joboptions.cpp" line="388"/>
         <source>数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、small（上の学年。5.5 mm）。</source>
         <translation>Size of the digits: large (first grade; 12 mm), medium (default; 8 mm) or small (older children; 5.5 mm).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="373"/>
+        <location filename="../cli/joboptions.cpp" line="395"/>
         <source>書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ UDゴシック）、gothic（IPAゴシック）。</source>
         <translation>Typeface: klee (Klee One, close to the textbooks&apos; hand; default), ud (BIZ UDGothic) or gothic (IPA Gothic).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="379"/>
+        <location filename="../cli/joboptions.cpp" line="401"/>
         <source>見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size large では指定しなくてもひらがなです。</source>
         <translation>Headings in kana (なまえ, ねん くみ ばん, がつ にち); the default with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="383"/>
+        <location filename="../cli/joboptions.cpp" line="405"/>
         <source>--size large でも見出しを漢字で（名前、年 組 番）。</source>
         <translation>Headings in kanji (名前, 年 組 番), also with --size large.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="388"/>
+        <location filename="../cli/joboptions.cpp" line="410"/>
         <source>あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。</source>
         <translation>How remainders are written: words (5あまり1; default) or dots (5 … 1).</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="312"/>
+        <location filename="../cli/joboptions.cpp" line="334"/>
         <source>答えのプリントを最後にまとめて。</source>
         <translation>All answer sheets after the last sheet.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="260"/>
+        <location filename="../cli/joboptions.cpp" line="282"/>
         <source>たし算のくり上がり、ひき算のくり下がり（筆算ではかけ算のくり上がりも）が、どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。</source>
         <translation>Whether additions carry and subtractions borrow (in column form, products carry too) in some place (yes) or in none (no). any (the default) mixes both.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="318"/>
+        <location filename="../cli/joboptions.cpp" line="340"/>
         <source>日付のらん: &#x3000;月&#x3000;日。</source>
         <translation>A date field: &#x3000;月&#x3000;日.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="320"/>
+        <location filename="../cli/joboptions.cpp" line="342"/>
         <source>点数のらん: &#x3000;&#x3000;／N。</source>
         <translation>A score field: &#x3000;&#x3000;／N.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="323"/>
+        <location filename="../cli/joboptions.cpp" line="345"/>
         <source>上にタイトル。空ならプリセットや種類の名前。</source>
         <translation>A title at the top; an empty text gives the preset&apos;s caption or the kinds&apos; names.</translation>
     </message>
     <message>
-        <location filename="../cli/joboptions.cpp" line="326"/>
+        <location filename="../cli/joboptions.cpp" line="348"/>
         <source>問題に番号をつけます。</source>
         <translation>Number the problems.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="68"/>
+        <location filename="../cli/refusalwording.cpp" line="69"/>
         <source>%1 から %2 までにしてください</source>
         <translation>must be between %1 and %2</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="71"/>
+        <location filename="../cli/refusalwording.cpp" line="72"/>
         <source>--max より大きくできません</source>
         <translation>must not be above --max</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="72"/>
+        <location filename="../cli/refusalwording.cpp" line="73"/>
         <source>はじめの数がおわりの数より大きくなっています</source>
         <translation>The first end is above the second.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="74"/>
+        <location filename="../cli/refusalwording.cpp" line="75"/>
         <source>--preset とはいっしょに使えません（プリセットの問題は決まっています）</source>
         <translation>does not go with --preset, which fixes its problems</translation>
     </message>
     <message>
         <location filename="../cli/refusalwording.cpp" line="77"/>
+        <source>--unit とはいっしょに使えません（単元が問題を決めています）</source>
+        <translation>does not go with --unit (the unit decides its problems)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="79"/>
+        <source>--unit といっしょに使います</source>
+        <translation>goes only with --unit</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="81"/>
+        <source>この単元より前に、同じ書き方の単元がありません（ふくしゅうする問題がありません）</source>
+        <translation>no unit before this one is set out the same way (nothing to review)</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="84"/>
+        <source>書き方のちがう単元は、1枚にまとめられません</source>
+        <translation>units set out in different ways cannot share a sheet</translation>
+    </message>
+    <message>
+        <location filename="../cli/refusalwording.cpp" line="87"/>
         <source>--kind three（3つの数）にだけ使えます</source>
         <translation>only goes with --kind three</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="79"/>
+        <location filename="../cli/refusalwording.cpp" line="89"/>
         <source>この分け方の種類がありません（second、first、smaller は add、minuend、subtrahend は subtract のものです）</source>
         <translation>no kind of the sheet splits this way (second, first and smaller are for add, minuend and subtrahend for subtract)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="87"/>
+        <location filename="../cli/refusalwording.cpp" line="97"/>
         <source>--format column（筆算）にだけ使えます</source>
         <translation>only goes with --format column</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="91"/>
+        <location filename="../cli/refusalwording.cpp" line="101"/>
         <source>--format cherry（さくらんぼ）にだけ使えます</source>
         <translation>only goes with --format cherry</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="95"/>
+        <location filename="../cli/refusalwording.cpp" line="105"/>
         <source>この書き方にできるのは %1 だけです（□をもとめる問題と3つの数はよこ書きです）</source>
         <translation>this format takes only %1 (missing numbers and three numbers stay inline)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="102"/>
+        <location filename="../cli/refusalwording.cpp" line="112"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="104"/>
+        <location filename="../cli/refusalwording.cpp" line="114"/>
         <source>さくらんぼ計算にできるのは、1けたどうしで11から18になるたし算と、11から18から1けたをひいて9いかになるひき算だけです</source>
         <translation>cherry calculation takes only sums of two one-digit numbers from 11 to 18, and differences of 11 to 18 less one digit down to 9 or less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="107"/>
+        <location filename="../cli/refusalwording.cpp" line="117"/>
         <source>ちがう数が %1 こ入る範囲にしてください</source>
         <translation>a range with %1 different values is needed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="108"/>
+        <location filename="../cli/refusalwording.cpp" line="118"/>
         <source>いちばん大きいひく数より小さくないひかれる数が、%1 こ入る範囲にしてください</source>
         <translation>a range with %1 minuends none below the largest subtrahend is needed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="113"/>
+        <location filename="../cli/refusalwording.cpp" line="123"/>
         <source>この範囲には、指定したくり上がり・くり下がりの問題がありません</source>
         <translation>no problem of these ranges has the carrying asked for</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="114"/>
+        <location filename="../cli/refusalwording.cpp" line="124"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="115"/>
+        <location filename="../cli/refusalwording.cpp" line="125"/>
         <source>この範囲どうしに合う問題がありません</source>
         <translation>no problem fits these ranges together</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="117"/>
+        <location filename="../cli/refusalwording.cpp" line="127"/>
         <source>わる数が %1 以上になるようにしてください（それより小さい数ではわれません）</source>
         <translation>no divisor of %1 or more: a division cannot divide by less</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="122"/>
+        <location filename="../cli/refusalwording.cpp" line="132"/>
         <source>&apos;%1&apos; という名前はありません（%2 を見てください）</source>
         <translation>unknown name &apos;%1&apos; (see %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="125"/>
+        <location filename="../cli/refusalwording.cpp" line="136"/>
         <source>&apos;%1&apos; は使えない値です（使えるのは %2）</source>
         <translation>unknown value &apos;%1&apos; (one of %2)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="135"/>
+        <location filename="../cli/refusalwording.cpp" line="146"/>
         <source>このプリセットの問題の上に、この用紙では番号の入る場所がありません（年・組・番、日付、点数のらんをへらすか、大きい用紙にしてください）</source>
         <translation>this preset&apos;s rows leave no room for numbers above them on this paper (leave out the class, date or score field, or take larger paper)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="139"/>
+        <location filename="../cli/refusalwording.cpp" line="150"/>
         <source>この大きさでは、この用紙に問題が1つも入りません</source>
         <translation>not one problem fits the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="140"/>
+        <location filename="../cli/refusalwording.cpp" line="151"/>
         <source>この大きさでは、この用紙に問題が1つも入りません（入るのは %1）</source>
         <translation>not one problem fits the paper at this size (%1 would)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="143"/>
+        <location filename="../cli/refusalwording.cpp" line="154"/>
         <source>この用紙とこの大きさでは %1 までです</source>
         <translation>at most %1 fit the paper at this size</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="145"/>
+        <location filename="../cli/refusalwording.cpp" line="156"/>
         <source>&apos;%1&apos; は再印刷コードとして読めません（プリントの下のらんのとおりに入れてください）</source>
         <translation>&apos;%1&apos; does not read as a reprint code (type it as the sheet&apos;s footer shows it)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="149"/>
+        <location filename="../cli/refusalwording.cpp" line="160"/>
         <source>この書体がありません</source>
         <translation>the typeface is not installed</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="151"/>
+        <location filename="../cli/refusalwording.cpp" line="162"/>
         <source>このコードはべつの版（%1）のプログラムが作ったもので、この版では読めません</source>
         <translation>the code was made by another version of the program (%1), which this version does not read</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="127"/>
+        <location filename="../cli/refusalwording.cpp" line="138"/>
         <source>&apos;%1&apos; は整数ではありません</source>
         <translation>&apos;%1&apos; is not a whole number</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="82"/>
+        <location filename="../cli/refusalwording.cpp" line="92"/>
         <source>add、subtract、missing-addend にだけ使えます（筆算では multiply にも）</source>
         <translation>only applies to add, subtract and missing-addend (and multiply in column form)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="89"/>
+        <location filename="../cli/refusalwording.cpp" line="99"/>
         <source>--format grid（百ます）にだけ使えます</source>
         <translation>only goes with --format grid</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="93"/>
+        <location filename="../cli/refusalwording.cpp" line="103"/>
         <source>100ますでは使えません（見出しは0から9と決まっています）</source>
         <translation>does not go with 100 cells (their headers are 0 to 9)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="99"/>
+        <location filename="../cli/refusalwording.cpp" line="109"/>
         <source>百ますでは使えません（どの組み合わせも出ます）</source>
         <translation>does not go with --format grid (a grid holds every pairing)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="129"/>
+        <location filename="../cli/refusalwording.cpp" line="140"/>
         <source>&apos;%1&apos; は整数の範囲 A..B ではありません</source>
         <translation>&apos;%1&apos; is not a range A..B of whole numbers</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="131"/>
+        <location filename="../cli/refusalwording.cpp" line="142"/>
         <source>種類かプリセットを指定してください（--list-kinds と --list-presets を見てください）</source>
         <translation>a kind or a preset is needed (see --list-kinds and --list-presets)</translation>
     </message>
     <message>
-        <location filename="../cli/refusalwording.cpp" line="155"/>
+        <location filename="../cli/refusalwording.cpp" line="166"/>
         <source>%1 文字までにしてください（制御文字は使えません）</source>
         <translation>must be at most %1 characters, with no control characters</translation>
     </message>
@@ -934,68 +979,88 @@ Exit status:
         <translation>After each sheet</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="439"/>
+        <location filename="../gui/jobform.cpp" line="438"/>
+        <source>単元では変えられません</source>
+        <translation>The unit decides this.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="440"/>
+        <source>単元を選んでください</source>
+        <translation>Choose a unit.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="442"/>
+        <source>この単元より前に、同じ書き方の単元がありません</source>
+        <translation>No unit before this one is set out the same way.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="444"/>
+        <source>書き方のちがう単元は、1枚にまとめられません</source>
+        <translation>Units set out in different ways cannot share a sheet.</translation>
+    </message>
+    <message>
+        <location filename="../gui/jobform.cpp" line="447"/>
         <source>3つの数にだけ使えます</source>
         <translation>Only for three numbers.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="440"/>
+        <location filename="../gui/jobform.cpp" line="448"/>
         <source>たし算とひき算（筆算ではかけ算も）にだけ使えます</source>
         <translation>Applies to addition and subtraction only (and multiplication in column form).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="444"/>
+        <location filename="../gui/jobform.cpp" line="452"/>
         <source>筆算にだけ使えます</source>
         <translation>Only for column arithmetic</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="456"/>
+        <location filename="../gui/jobform.cpp" line="464"/>
         <source>いちばん大きいひく数より小さくないひかれる数が%1こ入る範囲にしてください</source>
         <translation>Give %1 minuends none below the largest subtrahend</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="459"/>
+        <location filename="../gui/jobform.cpp" line="467"/>
         <source>わられる数のけた数が、わる数より少なくなっています</source>
         <translation>the dividend has fewer digits than the divisor</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="461"/>
+        <location filename="../gui/jobform.cpp" line="469"/>
         <source>さくらんぼ計算は、10をこえるたし算（1けた＋1けた）と10をまたぐひき算（11〜18－1けた）だけです</source>
         <translation>Cherry calculation takes only additions across ten (one digit + one digit) and subtractions across ten (11–18 − one digit).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="476"/>
+        <location filename="../gui/jobform.cpp" line="484"/>
         <source>この用紙では、問題の上に番号の入る場所がありません（らんをへらすか、大きい用紙にしてください）</source>
         <translation>No room for numbers above the problems on this paper: leave out a field or take larger paper.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="482"/>
+        <location filename="../gui/jobform.cpp" line="490"/>
         <source>この用紙には、この大きさの問題が1つも入りません</source>
         <translation>Not one problem fits this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="483"/>
+        <location filename="../gui/jobform.cpp" line="491"/>
         <source>この用紙には、この大きさの問題が1つも入りません（入るのは %1）</source>
         <translation>Not one problem fits this paper at this size (%1 would).</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="447"/>
-        <location filename="../gui/jobform.cpp" line="484"/>
+        <location filename="../gui/jobform.cpp" line="455"/>
+        <location filename="../gui/jobform.cpp" line="492"/>
         <source>、</source>
         <translation> or </translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="487"/>
+        <location filename="../gui/jobform.cpp" line="495"/>
         <source>この用紙とこの大きさでは%1までです</source>
         <translation>At most %1 fit this paper at this size.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="490"/>
+        <location filename="../gui/jobform.cpp" line="498"/>
         <source>再印刷コードが読めません</source>
         <translation>The reprint code does not read.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="492"/>
+        <location filename="../gui/jobform.cpp" line="500"/>
         <source>この書体がありません。パッケージ %1 を入れてください</source>
         <translation>This typeface is not installed: install the package %1.</translation>
     </message>
@@ -1055,47 +1120,47 @@ Exit status:
         <translation>A preset fixes this.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="446"/>
+        <location filename="../gui/jobform.cpp" line="454"/>
         <source>この書き方にできない種類があります（%1 だけです）</source>
         <translation>This format takes only %1.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="449"/>
+        <location filename="../gui/jobform.cpp" line="457"/>
         <source>100ますでは使えません</source>
         <translation>Not with 100 cells</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="451"/>
+        <location filename="../gui/jobform.cpp" line="459"/>
         <source>百ますでは使えません</source>
         <translation>Not with hundred-cell grids</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="455"/>
+        <location filename="../gui/jobform.cpp" line="463"/>
         <source>ちがう数が%1こ入る範囲にしてください</source>
         <translation>Give a range with %1 different values</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="465"/>
+        <location filename="../gui/jobform.cpp" line="473"/>
         <source>この範囲に合う問題がありません</source>
         <translation>No problem fits these ranges.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="467"/>
+        <location filename="../gui/jobform.cpp" line="475"/>
         <source>わる数に%1以上の数が入るようにしてください</source>
         <translation>Let the divisors reach %1 or more.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="471"/>
+        <location filename="../gui/jobform.cpp" line="479"/>
         <source>整数を入れてください</source>
         <translation>Enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="473"/>
+        <location filename="../gui/jobform.cpp" line="481"/>
         <source>種類を1つ以上選んでください</source>
         <translation>Choose at least one kind.</translation>
     </message>
     <message>
-        <location filename="../gui/jobform.cpp" line="495"/>
+        <location filename="../gui/jobform.cpp" line="503"/>
         <source>%1文字までにしてください（改行やタブは使えません）</source>
         <translation>At most %1 characters, without line breaks or tabs.</translation>
     </message>
