@@ -4,7 +4,8 @@
 # icon at every size of the hicolor theme, and valid AppStream metainfo that
 # names the desktop entry; the worksheet program (when the build has it) and
 # its valid metainfo that names it; the licence both metainfos declare, and
-# the copyright file that states it.
+# the copyright file that states it; the worksheet program's manual page and
+# bash completion.
 # Usage: check_install.sh <build folder> <staging folder>
 set -euo pipefail
 build=$1
@@ -14,7 +15,7 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli groff lexgrog; do
   command -v "$tool" > /dev/null || fail "$tool is not installed; scripts/deps.sh installs it"
 done
 
@@ -62,4 +63,32 @@ done
 copyright=$stage/share/doc/numeriko/copyright
 [[ -f $copyright ]] || fail "no copyright file at $copyright"
 grep -q "^License: GPL-3+$" "$copyright" || fail "$copyright does not name GPL-3+"
-echo "installed: the programs, the desktop entry, icons, metainfos and copyright file are in place and valid"
+
+# The manual page formats without a warning, man-db reads its NAME line, and
+# it names every unit the program lists; the completion is valid bash that
+# offers every unit after --unit, and the rest of a list after a comma.
+page=$stage/share/man/man1/numeriko-worksheets.1.gz
+completion=$stage/share/bash-completion/completions/numeriko-worksheets
+[[ -f $page ]] || fail "no manual page at $page"
+[[ -f $completion ]] || fail "no bash completion at $completion"
+warnings=$(zcat "$page" | groff -man -Tutf8 -ww -z 2>&1) || fail "groff cannot format $page"
+[[ -z $warnings ]] || fail "groff warns on $page: $warnings"
+lexgrog "$page" | grep -q '"numeriko-worksheets - ' || fail "man-db reads no NAME line in $page"
+text=$(zcat "$page" | groff -man -Tutf8 -P-cbou)
+mapfile -t units < <(LANG=C.UTF-8 "$stage/bin/numeriko-worksheets" --list-units | awk '{ print $3 }')
+[[ ${#units[@]} -gt 30 ]] || fail "numeriko-worksheets --list-units lists ${#units[@]} units"
+bash -n "$completion" || fail "$completion is not valid bash"
+# The words the completion offers after the words given.
+offered() {
+  bash -c '. "$1" && complete -p numeriko-worksheets > /dev/null || exit 1
+    COMP_WORDS=(numeriko-worksheets "${@:2}") COMP_CWORD=$(($# - 1))
+    _numeriko_worksheets && printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@" ||
+    fail "$completion defines no completion of numeriko-worksheets"
+}
+unit_words=$(offered --unit '')
+for unit in "${units[@]}"; do
+  grep -Eq "^ +$unit( |$)" <<< "$text" || fail "the manual page does not name the unit $unit"
+  grep -qx -- "$unit" <<< "$unit_words" || fail "the completion does not offer the unit $unit"
+done
+[[ $(offered --kind = add,sub) == add,subtract ]] || fail "the completion does not end a list of kinds"
+echo "installed: the programs, desktop entries, icons, metainfos, copyright file, manual page and completion are in place and valid"

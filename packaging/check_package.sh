@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build and checks it: its name, that it
 # declares the libraries and the font the program needs, and that it holds
-# the installed files under /usr, the copyright file among them.
+# the installed files under /usr, the copyright file, the worksheet
+# program's manual page and its bash completion among them.
 # Usage: check_package.sh <build>/CPackConfig.cmake <output folder>
 set -euo pipefail
 config=$1
@@ -42,7 +43,9 @@ paths=(./usr/bin/numeriko
   ./usr/share/doc/numeriko/copyright)
 # The worksheet program is built in a later step than its metainfo is packaged.
 if [[ -e $build/worksheets/numeriko-worksheets ]]; then
-  paths+=(./usr/bin/numeriko-worksheets)
+  paths+=(./usr/bin/numeriko-worksheets
+    ./usr/share/man/man1/numeriko-worksheets.1.gz
+    ./usr/share/bash-completion/completions/numeriko-worksheets)
 fi
 for path in "${paths[@]}"; do
   grep -q " $path\$" <<< "$contents" || fail "the package does not hold $path"

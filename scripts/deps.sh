@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Numeriko needs to build, run and test, and
 # only those that are missing, so a second run costs a few dpkg queries.
-# Beyond the build: the desktop entry and metainfo validators, an X server
-# with input and screenshot tools for the test of the real program, and what
-# CPack needs to make the Debian package; the CUPS scheduler, its clients and
-# the generic PDF printer's PPD and filters for the test that prints through a
-# print spooler of its own (the machine's printing set-up is left alone);
-# valgrind for the memory check of a ten-problem run; clang-format and clazy
-# for the source checks.
+# Beyond the build: the desktop entry and metainfo validators, the manual
+# page's formatter and reader, an X server with input and screenshot tools
+# for the test of the real program, and what CPack needs to make the Debian
+# package; the CUPS scheduler, its clients and the generic PDF printer's PPD
+# and filters for the test that prints through a print spooler of its own
+# (the machine's printing set-up is left alone); valgrind for the memory
+# check of a ten-problem run; clang-format and clazy for the source checks.
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
@@ -18,7 +18,7 @@ packages=(
   fonts-ipafont-gothic fonts-klee fonts-morisawa-bizud-gothic
   poppler-utils
   cups-daemon cups-client cups-filters
-  desktop-file-utils appstream
+  desktop-file-utils appstream groff-base man-db
   xvfb xdotool imagemagick libxcb1-dev
   dpkg-dev file
   valgrind clang-format clazy

@@ -1,23 +1,21 @@
 #include "commandline.h"
+#include "commandlinehelp.h"
 #include "commandlinetexts.h"
 
 #include "batchwriter.h"
 #include "joboptions.h"
+#include "listings.h"
 #include "numbertext.h"
 #include "refusalwording.h"
 #include "sheetgenerator.h"
-#include "sheetkinds.h"
 #include "sheetstyles.h"
 #include "spooledprint.h"
 #include "spoolqueries.h"
 #include "spoolwording.h"
 #include "typefacecheck.h"
-#include "units.h"
-#include "worksheetpresets.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTextStream>
 
 #include <algorithm>
@@ -40,130 +38,6 @@ void say(const QString &message) { errorStream() << kProgram << ": " << message 
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString rangeText(NumberRange range) {
-  return QStringLiteral("%1..%2").arg(range.low).arg(range.high);
-}
-
-// What each kind asks, as --list-kinds says it, in the order of kSheetKinds.
-constexpr std::array<const char *, 8> kKindSummaries{
-    QT_TRANSLATE_NOOP("CommandLine", "たし算: 1つめ + 2つめ = 答え"),
-    QT_TRANSLATE_NOOP("CommandLine", "ひき算: 1つめ - 2つめ = 答え。答えはマイナスになりません"),
-    QT_TRANSLATE_NOOP("CommandLine", "かけ算: 1つめ × 2つめ = 答え"),
-    QT_TRANSLATE_NOOP("CommandLine", "□のあるかけ算: 1つめ × □ = 答え、または □ × 2つめ = 答え"),
-    QT_TRANSLATE_NOOP("CommandLine", "□のあるたし算: □ + 2つめ = 答え、または 1つめ + □ = 答え"),
-    QT_TRANSLATE_NOOP("CommandLine",
-                      "あまりのないわり算: わられる数（1つめ）÷ わる数（2つめ）= 商（答え）"),
-    QT_TRANSLATE_NOOP("CommandLine", "あまりのあるわり算: 1つめ ÷ 2つめ = 答え … あまり（1 以上）"),
-    QT_TRANSLATE_NOOP("CommandLine",
-                      "3つの数: 1つめ + 2つめ - 3つめ = 答え（記号は --signs）。--second が2つめと"
-                      "3つめの範囲、--result がとちゅうの答えの上限にもなり、とちゅうもマイナスに"
-                      "なりません。数は 0..99"),
-};
-static_assert(kKindSummaries.size() == kSheetKinds.size());
-
-void listPresets() {
-  QTextStream out(stdout);
-  for (const WorksheetPreset &p : kWorksheetPresets)
-    out << fromUtf8(p.name).leftJustified(11) << fromUtf8(p.caption) << "  "
-        << CommandLine::tr("（%1 題、%2 行 × %3 列）").arg(p.printCount).arg(p.rows).arg(p.columns)
-        << "\n";
-}
-
-// The units in the textbooks' order, captioned in the locale's language.
-void listUnits() {
-  QTextStream out(stdout);
-  const bool japanese = QLocale().language() == QLocale::Japanese;
-  for (const UnitInfo &unit : kUnits)
-    out << CommandLine::tr("%1年").arg(unit.grade).leftJustified(8)
-        << fromUtf8(unit.id).leftJustified(18) << fromUtf8(japanese ? unit.caption : unit.english)
-        << "\n";
-}
-
-void listKinds() {
-  QTextStream out(stdout);
-  for (std::size_t i = 0; i < kSheetKinds.size(); ++i) {
-    const SheetKindInfo &k = kSheetKinds[i];
-    out << fromUtf8(k.name).leftJustified(18) << fromUtf8(k.caption) << "\n    "
-        << CommandLine::tr(kKindSummaries[i]) << "\n    "
-        << CommandLine::tr("指定しないとき: --first %1 --second %2")
-               .arg(rangeText(k.first), rangeText(k.second));
-    if (k.result)
-      out << CommandLine::tr(" --result %1（数の範囲を指定しないとき）").arg(rangeText(*k.result));
-    if (k.takesCarry)
-      out << CommandLine::tr("。--carry が使えます");
-    out << "\n";
-  }
-}
-
-QString usage() {
-  return CommandLine::tr("使い方: numeriko-worksheets --preset 名前 | --kind 種類... [オプション] "
-                         "[-o ファイル]\nオプションは 'numeriko-worksheets --help' で見られます。");
-}
-
-QString epilogue() {
-  return CommandLine::tr(R"(
-例:
-  numeriko-worksheets --preset divrem100 --answers --sheets 30 --seed 7 -o class-3.pdf
-  numeriko-worksheets --kind subtract --max 9 --count 50 --date-field -o -
-  numeriko-worksheets --kind add --kind subtract --first 10..99 --second 1..9 --carry no
-
---preset といっしょに使えるのは --sheets、--copies、--seed、--answers、
---answers-at-end、らんのオプション、--title、--numbers、--paper、-o だけです。
-プリントの下のらんにそのプリントのシードがあります。--seed <そのシード> --sheets 1
-で、どのコンピューターでも同じプリントがもう一度作れます。
-
---printer か --print で印刷すると、1枚ずつ（--one-job なら全部で1つ）のジョブを
-CUPS に送り、どのジョブも印刷が終わるまで見届けます（--wait 秒まで）。
-
-終了ステータス:
-  0  PDF を書き出したとき。印刷では、すべてのジョブが印刷されたとき（--wait 0 では、
-     すべてのジョブをキューに渡したとき）
-  1  書き出せなかったとき（書きかけのファイルは残りません）。印刷では、印刷できない
-     ジョブがあったとき、またはジョブを受けつけるキューがないとき
-  2  オプションか値がまちがっているとき
-  3  ジョブはキューに渡したが、待つあいだにすべては印刷されなかったとき)");
-}
-
-void addOptions(QCommandLineParser &parser) {
-  parser.setApplicationDescription(
-      CommandLine::tr("答えつきの算数プリントを1つのPDFに作ります。ヌメリコの4つのプリセット、"
-                      "または選んだ種類・範囲・らんのプリントです。"));
-  // Qt's own help and version options would speak English under a Japanese
-  // locale; these say the same in the program's words.
-  parser.addOption(
-      {{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("このヘルプを出します。")});
-  parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
-                    CommandLine::tr("バージョンを出します。")});
-  for (const JobOption &option : jobOptions())
-    parser.addOption(option.option);
-  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                    CommandLine::tr("PDFを書き出す先（- は標準出力。指定しなければ "
-                                    "worksheets.pdf）。"),
-                    QStringLiteral("file")});
-  parser.addOption({QStringLiteral("printer"),
-                    CommandLine::tr("このキュー（CUPS のプリンター）で印刷し、印刷されるまで"
-                                    "見届けます。"),
-                    QStringLiteral("queue")});
-  parser.addOption(
-      {QStringLiteral("print"), CommandLine::tr("いつものプリンターで印刷し、見届けます。")});
-  parser.addOption({QStringLiteral("wait"),
-                    CommandLine::tr("印刷を見届ける長さ（秒。指定しなければ 120、0 なら"
-                                    "キューに渡すだけ）。"),
-                    QStringLiteral("seconds")});
-  parser.addOption({QStringLiteral("one-job"),
-                    CommandLine::tr("1枚ずつでなく、全部を1つのジョブで印刷します。")});
-  parser.addOption({QStringLiteral("list-printers"),
-                    CommandLine::tr("プリンター（CUPS のキュー）とその状態の一覧を出します。")});
-  parser.addOption(
-      {QStringLiteral("list-presets"), CommandLine::tr("プリセットの一覧を出します。")});
-  parser.addOption({QStringLiteral("list-kinds"), CommandLine::tr("問題の種類の一覧を出します。")});
-  parser.addOption({QStringLiteral("list-units"),
-                    CommandLine::tr("学年と単元の一覧を、教科書の順に出します。")});
-  parser.addOption(
-      {QStringLiteral("gui"), CommandLine::tr("ウィンドウを開きます（デスクトップでオプションを"
-                                              "つけずに起動したときも開きます）。")});
 }
 
 // The job the options describe, or the first option that does not read.
@@ -255,7 +129,8 @@ uint32_t drawnSeed() {
 
 ExitStatus runCommandLine(const QStringList &arguments) {
   QCommandLineParser parser;
-  addOptions(parser);
+  parser.setApplicationDescription(applicationDescription());
+  parser.addOptions(commandLineOptions());
   if (arguments.size() <= 1) {
     errorStream() << usage() << Qt::endl;
     return ExitStatus::Usage;

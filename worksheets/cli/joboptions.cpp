@@ -41,6 +41,18 @@ Result choice(const Table &table, const QStringList &values, JobField field, Val
 
 std::string utf8(const QString &text) { return text.toStdString(); }
 
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The names a table's rows go by on the command line.
+template <typename Table> QStringList namesIn(const Table &table) {
+  QStringList names;
+  for (const auto &row : table)
+    names << fromUtf8(row.name);
+  return names;
+}
+
 Result number(const QStringList &values, JobField field, int64_t &into) {
   const auto parsed = parseWholeNumber(utf8(values.last()));
   if (!parsed)
@@ -101,6 +113,20 @@ Result units(WorksheetJob &job, const QStringList &values) {
       job.units.push_back(unit);
     }
   return std::nullopt;
+}
+
+QStringList unitIds() {
+  QStringList ids;
+  for (const UnitInfo &unit : kUnits)
+    ids << fromUtf8(unit.id);
+  return ids;
+}
+
+QStringList signWords() {
+  QStringList words = namesIn(kSignPairs);
+  for (const SignPairInfo &pair : kSignPairs)
+    words << fromUtf8(pair.symbols);
+  return words;
 }
 
 Result preset(WorksheetJob &job, const QStringList &values) {
@@ -240,7 +266,7 @@ const QList<JobOption> &jobOptions() {
                                 "学年と単元のプリント（--list-units を見てください）。くりかえすか "
                                 "a,b のように並べると、1枚にまとめます。"),
               "id"),
-       &units},
+       &units, unitIds(), true},
       {valued("review",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "ふくしゅう: 問題のこの割合（0..50 %）を、同じ学年の前の単元（同じ"
@@ -251,13 +277,13 @@ const QList<JobOption> &jobOptions() {
               QT_TRANSLATE_NOOP("CommandLine",
                                 "4つのプリセットの1つ（--list-presets を見てください）。"),
               "name"),
-       &preset},
+       &preset, namesIn(kWorksheetPresets)},
       {valued("kind",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "問題の種類（--list-kinds を見てください）。くりかえすか a,b "
                                 "のように並べると混ぜられます。"),
               "kind"),
-       &kinds},
+       &kinds, namesIn(kSheetKinds), true},
       {valued("min",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "どの数もこれより小さくしない（0..9999、筆算は 0..99999）。"),
@@ -284,13 +310,13 @@ const QList<JobOption> &jobOptions() {
                   "たし算のくり上がり、ひき算のくり下がり（筆算ではかけ算のくり上がりも）が、"
                   "どこかの位にある（yes）かない（no）か。any（指定しないとき）は両方をまぜます。"),
               "yes|no|any"),
-       &carry},
+       &carry, namesIn(kCarryWords)},
       {valued("signs",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "3つの数（--kind three）の記号: ++、--、+-、-+ から、a,b のように"
                                 "並べて（指定しなければ全部）。add-subtract のようにも書けます。"),
               "signs"),
-       &signs},
+       &signs, signWords(), true},
       {flag("no-trivial",
             QT_TRANSLATE_NOOP("CommandLine",
                               "0や1の問題（0をたす・ひく、0や1をかける、1でわる、同じ数をひく）を"
@@ -351,7 +377,7 @@ const QList<JobOption> &jobOptions() {
               QT_TRANSLATE_NOOP("CommandLine",
                                 "用紙: a4（指定しないとき）、b5（JIS）、a5、letter、b4（JIS）。"),
               "paper"),
-       &paper},
+       &paper, namesIn(kPapers)},
       {flag("landscape", QT_TRANSLATE_NOOP("CommandLine", "用紙を横向きにします。")), &landscape},
       {valued("format",
               QT_TRANSLATE_NOOP(
@@ -361,21 +387,21 @@ const QList<JobOption> &jobOptions() {
                   "まで）、grid（百ます計算。たし算・ひき算・かけ算）、cherry（さくらんぼ"
                   "計算。10をこえるたし算と10をまたぐひき算）。"),
               "format"),
-       &format},
+       &format, namesIn(kSheetFormats)},
       {valued(
            "guide",
            QT_TRANSLATE_NOOP("CommandLine",
                              "筆算の手がかり: boxes（ます目とくり上がりのメモ。指定しないとき）、"
                              "squares（ます目だけ）、none（白い紙）。"),
            "boxes|squares|none"),
-       &guide},
+       &guide, namesIn(kGuides)},
       {valued(
            "cells",
            QT_TRANSLATE_NOOP("CommandLine",
                              "百ますのます目: 100（10×10。指定しないとき）、25（5×5）、10（1行に10"
                              "ます、かどに決まった数）。--count は1枚の百ますの数です。"),
            "100|25|10"),
-       &cells},
+       &cells, namesIn(kGridCells)},
       {valued(
            "split",
            QT_TRANSLATE_NOOP("CommandLine",
@@ -383,20 +409,20 @@ const QList<JobOption> &jobOptions() {
                              "first（たされる数）、smaller（小さいほう）、ひき算は minuend（ひかれ"
                              "る数。指定しないとき）、subtrahend（ひく数）。"),
            "name"),
-       &split},
+       &split, namesIn(kCherrySplits)},
       {valued("size",
               QT_TRANSLATE_NOOP(
                   "CommandLine",
                   "数字の大きさ: large（1年生。数字の高さ 12 mm）、medium（指定しないとき。8 mm）、"
                   "small（上の学年。5.5 mm）。"),
               "size"),
-       &size},
+       &size, namesIn(kSheetSizes)},
       {valued("typeface",
               QT_TRANSLATE_NOOP("CommandLine",
                                 "書体: klee（教科書体に近いクレー。指定しないとき）、ud（BIZ "
                                 "UDゴシック）、gothic（IPAゴシック）。"),
               "typeface"),
-       &typeface},
+       &typeface, namesIn(kTypefaces)},
       {flag("kana",
             QT_TRANSLATE_NOOP("CommandLine",
                               "見出しをひらがなで（なまえ、ねん くみ ばん、がつ にち）。--size "
@@ -410,7 +436,7 @@ const QList<JobOption> &jobOptions() {
            QT_TRANSLATE_NOOP("CommandLine",
                              "あまりの書き方: words（5あまり1。指定しないとき）、dots（5 … 1）。"),
            "words|dots"),
-       &remainder},
+       &remainder, namesIn(kRemainderStyles)},
   };
   return options;
 }

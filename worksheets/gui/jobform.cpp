@@ -1,10 +1,13 @@
 #include "jobform.h"
 
+#include "jobvalidation.h"
 #include "numbertext.h"
 #include "papers.h"
 #include "rangefield.h"
+#include "reprintcode.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <QCheckBox>
@@ -40,7 +43,7 @@ constexpr std::array<const char *, 8> kKindLabels{
 };
 static_assert(kKindLabels.size() == kSheetKinds.size());
 
-// The sizes and typefaces as the window names them, in the order of their tables.
+// The captions of the tables' rows, in the order of their tables.
 constexpr std::array<const char *, 3> kSizeCaptions{
     QT_TRANSLATE_NOOP("JobForm", "大（1年生）"),
     QT_TRANSLATE_NOOP("JobForm", "中"),
@@ -59,6 +62,7 @@ constexpr std::array<const char *, 4> kFormatCaptions{
     QT_TRANSLATE_NOOP("JobForm", "百ます"),
     QT_TRANSLATE_NOOP("JobForm", "さくらんぼ"),
 };
+static_assert(kFormatCaptions.size() == kSheetFormats.size());
 constexpr std::array<const char *, 5> kSplitCaptions{
     QT_TRANSLATE_NOOP("JobForm", "たす数を分ける"),
     QT_TRANSLATE_NOOP("JobForm", "たされる数を分ける"),
@@ -73,7 +77,6 @@ constexpr std::array<const char *, 3> kCellsCaptions{
     QT_TRANSLATE_NOOP("JobForm", "10ます"),
 };
 static_assert(kCellsCaptions.size() == kGridCells.size());
-static_assert(kFormatCaptions.size() == kSheetFormats.size());
 constexpr std::array<const char *, 3> kGuideCaptions{
     QT_TRANSLATE_NOOP("JobForm", "ます目とくり上がりのメモ"),
     QT_TRANSLATE_NOOP("JobForm", "ます目だけ"),
@@ -86,21 +89,60 @@ constexpr std::array<const char *, 2> kRemainderCaptions{
 };
 static_assert(kRemainderCaptions.size() == kRemainderStyles.size());
 
-// The window's names of the kinds a refusal lists by their command-line names.
-QStringList kindCaptions(const std::vector<std::string_view> &names) {
-  QStringList captions;
-  for (const std::string_view name : names)
-    if (const auto kind = kindNamed(name))
-      captions << JobForm::tr(kKindLabels[std::size_t(*kind)]);
-  return captions;
+// The carrying and answer sheets' choices, by the names settings keep.
+struct NamedChoice {
+  std::string_view name;
+  const char *caption;
+};
+constexpr std::array<NamedChoice, 3> kCarryChoices{{
+    {"any", QT_TRANSLATE_NOOP("JobForm", "どちらでも")},
+    {"no", QT_TRANSLATE_NOOP("JobForm", "なし")},
+    {"yes", QT_TRANSLATE_NOOP("JobForm", "あり")},
+}};
+constexpr std::array<NamedChoice, 3> kAnswerChoices{{
+    {"none", QT_TRANSLATE_NOOP("JobForm", "つけない")},
+    {"each", QT_TRANSLATE_NOOP("JobForm", "1枚ごとに")},
+    {"end", QT_TRANSLATE_NOOP("JobForm", "最後にまとめて")},
+}};
+
+// What the presets ask, shown in the fields while one is chosen.
+struct PresetShown {
+  std::string_view name;
+  SheetKind kind;
+  std::optional<NumberRange> first;
+  std::optional<NumberRange> second;
+  std::optional<NumberRange> result;
+};
+constexpr std::array<PresetShown, 4> kPresetsShown{{
+    {"x81", SheetKind::MissingFactor, NumberRange{1, 9}, NumberRange{1, 9}, std::nullopt},
+    {"div90", SheetKind::Divide, std::nullopt, NumberRange{1, 9}, NumberRange{1, 9}},
+    {"divrem100", SheetKind::DivideRemainder, std::nullopt, NumberRange{2, 9}, NumberRange{1, 9}},
+    {"hard100", SheetKind::DivideRemainder, std::nullopt, NumberRange{2, 9}, std::nullopt},
+}};
+
+// A combo of a table's rows, each carrying its name.
+template <typename Table, typename Captions>
+void fillNamed(QComboBox *combo, const Table &table, const Captions &captions) {
+  for (std::size_t i = 0; i < table.size(); ++i)
+    combo->addItem(JobForm::tr(captions[i]), fromUtf8(table[i].name));
 }
 
-constexpr int kKeptRole = Qt::UserRole + 1;
-// The custom choice, the presets and the separator before the kept sheets.
-constexpr int kKeptStart = int(kWorksheetPresets.size()) + 2;
+template <typename Table> auto rowNamed(const Table &table, const QComboBox *combo) {
+  return table[std::size_t(std::max(0, combo->currentIndex()))];
+}
 
-// The answer sheets' place: none, after each sheet, all at the end.
-enum class AnswerPlace { None, AfterEach, AtEnd };
+// A named row chosen again: by its name, or by the position an older
+// version stored. False when the name is not one this version knows.
+bool chooseNamed(QComboBox *combo, const QVariant &value) {
+  if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
+    combo->setCurrentIndex(std::clamp(value.toInt(), 0, combo->count() - 1));
+    return true;
+  }
+  const int index = combo->findData(value.toString());
+  if (index >= 0)
+    combo->setCurrentIndex(index);
+  return index >= 0;
+}
 
 QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets) {
   auto *box = new QWidget(parent);
@@ -112,41 +154,105 @@ QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets) {
   return box;
 }
 
+QLabel *plainLabel(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
+
+template <typename T> T *named(T *widget, const char *name) {
+  widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
 } // namespace
 
 JobForm::JobForm(QWidget *parent)
-    : QWidget(parent), layout_(new QFormLayout(this)), preset_(new QComboBox(this)),
-      kindsBox_(new QWidget(this)), signsBox_(new QWidget(this)),
-      first_(new RangeField(tr("指定する"), this)), second_(new RangeField(tr("指定する"), this)),
-      result_(new RangeField(tr("指定する"), this)), carry_(new QComboBox(this)),
-      noTrivial_(new QCheckBox(tr("0や1の問題を入れない(&B)"), this)), count_(new QSpinBox(this)),
-      answers_(new QComboBox(this)), nameField_(new QCheckBox(tr("名前"), this)),
-      classField_(new QCheckBox(tr("年・組・番"), this)),
-      dateField_(new QCheckBox(tr("日付"), this)), scoreField_(new QCheckBox(tr("点数"), this)),
-      numbers_(new QCheckBox(tr("問題の番号"), this)), titled_(new QCheckBox(tr("つける"), this)),
-      title_(new QLineEdit(this)), format_(new QComboBox(this)), guide_(new QComboBox(this)),
-      cells_(new QComboBox(this)), split_(new QComboBox(this)), size_(new QComboBox(this)),
-      typeface_(new QComboBox(this)), kana_(new QCheckBox(tr("ひらがなの見出し(&J)"), this)),
-      remainder_(new QComboBox(this)), paper_(new QComboBox(this)),
-      landscape_(new QCheckBox(tr("横向き(&O)"), this)), sheets_(new QSpinBox(this)),
-      seed_(new QLineEdit(this)), newSeed_(new QPushButton(tr("新しく(&W)"), this)),
-      fixSeed_(new QCheckBox(tr("次も使う(&X)"), this)) {
-  preset_->addItem(tr("種類と範囲を選ぶ"));
-  for (const WorksheetPreset &preset : kWorksheetPresets)
-    preset_->addItem(fromUtf8(preset.caption), fromUtf8(preset.name));
-  addRow(tr("プリント(&P):"), preset_, JobField::Preset);
+    : QWidget(parent), layout_(new QFormLayout(this)), choices_(new SheetChoices(this)),
+      grade_(named(new QComboBox(this), "grade")), choice_(named(new QComboBox(this), "choice")),
+      review_(named(new QSpinBox(this), "review")),
+      settingsNote_(named(new QLabel(this), "settingsNote")),
+      kindsBox_(named(new QWidget(this), "kinds")), signsBox_(named(new QWidget(this), "signs")),
+      first_(named(new RangeField(tr("指定する"), this), "first")),
+      second_(named(new RangeField(tr("指定する"), this), "second")),
+      result_(named(new RangeField(tr("指定する"), this), "result")),
+      carry_(named(new QComboBox(this), "carry")),
+      noTrivial_(named(new QCheckBox(tr("0や1の問題を入れない(&B)"), this), "noTrivial")),
+      count_(named(new QSpinBox(this), "count")), rows_(named(new QSpinBox(this), "rows")),
+      columns_(named(new QSpinBox(this), "columns")),
+      different_(named(new QLabel(this), "different")),
+      answers_(named(new QComboBox(this), "answers")),
+      nameField_(named(new QCheckBox(tr("名前"), this), "nameField")),
+      classField_(named(new QCheckBox(tr("年・組・番"), this), "classField")),
+      dateField_(named(new QCheckBox(tr("日付"), this), "dateField")),
+      scoreField_(named(new QCheckBox(tr("点数"), this), "scoreField")),
+      numbers_(named(new QCheckBox(tr("問題の番号"), this), "numbers")),
+      titled_(named(new QCheckBox(tr("つける"), this), "titled")),
+      title_(named(new QLineEdit(this), "title")), format_(named(new QComboBox(this), "format")),
+      guide_(named(new QComboBox(this), "guide")), cells_(named(new QComboBox(this), "cells")),
+      split_(named(new QComboBox(this), "split")), size_(named(new QComboBox(this), "size")),
+      typeface_(named(new QComboBox(this), "typeface")),
+      kana_(named(new QCheckBox(tr("ひらがなの見出し(&J)"), this), "kana")),
+      remainder_(named(new QComboBox(this), "remainder")),
+      paper_(named(new QComboBox(this), "paper")),
+      landscape_(named(new QCheckBox(tr("横向き(&O)"), this), "landscape")),
+      sheets_(named(new QSpinBox(this), "sheets")), code_(named(new QLineEdit(this), "code")),
+      newProblems_(named(new QPushButton(tr("新しい問題(&W)"), this), "newProblems")),
+      sameProblems_(named(new QCheckBox(tr("次も同じ問題(&X)"), this), "sameProblems")) {
+  layout_->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  buildChoices();
+  buildProblems();
+  buildLook();
+  buildOutput();
+  chainTabs();
+  drawNewProblems();
+  connect(this, &JobForm::changed, this, &JobForm::updateEnabled);
+  // A grade-1 unit to start from, as a new teacher finds it.
+  choiceMade(choice_->currentIndex());
+}
 
+void JobForm::buildChoices() {
+  for (int grade = 1; grade <= 4; ++grade)
+    grade_->addItem(tr("%1年").arg(grade), grade);
+  addRow(tr("学年(&I):"), grade_, std::nullopt, "gradeLabel");
+  choice_->setModel(choices_);
+  review_->setRange(int(kReviewLimits.low), int(kReviewLimits.high));
+  review_->setSuffix(QStringLiteral(" %"));
+  review_->setSpecialValueText(tr("まぜない"));
+  review_->setAccessibleName(tr("ふくしゅう"));
+  review_->setToolTip(tr("前の単元の問題をまぜる割合"));
+  addRow(tr("プリント(&P):"), row(this, {choice_, plainLabel(tr("ふくしゅう"), this), review_}),
+         JobField::Unit, "choiceLabel");
+  refusalRows_[JobField::Review] = refusalRows_[JobField::Unit];
+  settingsNote_->setWordWrap(true);
+  layout_->addRow(QString(), settingsNote_);
+  layout_->setRowVisible(settingsNote_, false);
+
+  connect(grade_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const int before = choice_->currentIndex();
+    const ChoiceKind kind = choices_->kindAt(before);
+    const QString key = choices_->keyAt(before);
+    {
+      const QSignalBlocker quiet(choice_);
+      choices_->setGrade(grade_->itemData(index).toInt());
+    }
+    // Another grade opens at its first unit; any other choice stays.
+    const int again = kind == ChoiceKind::Unit ? 0 : choices_->rowOf(kind, key);
+    choice_->setCurrentIndex(-1);
+    choice_->setCurrentIndex(std::max(again, 0));
+  });
+  connect(choice_, &QComboBox::currentIndexChanged, this, &JobForm::choiceMade);
+  connect(review_, &QSpinBox::valueChanged, this, &JobForm::changed);
+}
+
+void JobForm::buildProblems() {
   auto *kindsGrid = new QGridLayout(kindsBox_);
   kindsGrid->setContentsMargins(0, 0, 0, 0);
-  for (const char *label : kKindLabels) {
-    auto *box = new QCheckBox(tr(label), kindsBox_);
+  for (const SheetKindInfo &info : kSheetKinds) {
+    auto *box = new QCheckBox(tr(kKindLabels[std::size_t(info.kind)]), kindsBox_);
+    box->setObjectName(fromUtf8(info.name));
     const int index = int(kinds_.size());
     kindsGrid->addWidget(box, index / 2, index % 2);
     kinds_.push_back(box);
-    connect(box, &QCheckBox::toggled, this, &JobForm::changed);
+    connect(box, &QCheckBox::toggled, this, &JobForm::problemsEdited);
   }
-  kinds_.front()->setChecked(true);
-  addRow(tr("種類(&K):"), kindsBox_, JobField::Kind);
+  addRow(tr("種類(&K):"), kindsBox_, JobField::Kind, "kindsLabel");
 
   // The signs of three numbers; the last one ticked stays ticked.
   auto *signsLayout = new QHBoxLayout(signsBox_);
@@ -155,6 +261,7 @@ JobForm::JobForm(QWidget *parent)
     const QString equation = QStringLiteral("a%1b%2c").arg(fromUtf8(signText(pair.firstAdds)),
                                                            fromUtf8(signText(pair.secondAdds)));
     auto *box = new QCheckBox(equation, signsBox_);
+    box->setObjectName(fromUtf8(pair.name));
     box->setChecked(true);
     signsLayout->addWidget(box);
     signs_.push_back(box);
@@ -163,84 +270,131 @@ JobForm::JobForm(QWidget *parent)
                               [](const QCheckBox *b) { return b->isChecked(); }))
         box->setChecked(true);
       else
-        Q_EMIT changed();
+        problemsEdited();
     });
   }
   signsLayout->addStretch();
-  addRow(tr("3つの数のしき(&Q):"), signsBox_, JobField::Signs);
+  addRow(tr("3つの数のしき(&Q):"), signsBox_, JobField::Signs, "signsLabel");
+
+  addRow(tr("1つめの数(&1):"), first_, JobField::First, "firstLabel");
+  addRow(tr("2つめの数(&2):"), second_, JobField::Second, "secondLabel");
+  addRow(tr("答えの数(&3):"), result_, JobField::Result, "resultLabel");
+  for (RangeField *range : {first_, second_, result_})
+    connect(range, &RangeField::changed, this, &JobForm::problemsEdited);
+
+  for (const NamedChoice &carry : kCarryChoices)
+    carry_->addItem(tr(carry.caption), fromUtf8(carry.name));
+  addRow(tr("くり上がり・くり下がり(&C):"), row(this, {carry_, noTrivial_}), JobField::Carry,
+         "carryLabel");
+  connect(carry_, &QComboBox::currentIndexChanged, this, &JobForm::problemsEdited);
+  connect(noTrivial_, &QCheckBox::toggled, this, &JobForm::problemsEdited);
 
   // Column form from the second grade, its squares and boxes taken away
   // as the child needs them less.
-  for (const char *caption : kFormatCaptions)
-    format_->addItem(tr(caption));
-  for (const char *caption : kGuideCaptions)
-    guide_->addItem(tr(caption));
+  fillNamed(format_, kSheetFormats, kFormatCaptions);
+  fillNamed(guide_, kGuides, kGuideCaptions);
   guide_->setAccessibleName(tr("筆算の手がかり"));
-  for (const char *caption : kCellsCaptions)
-    cells_->addItem(tr(caption));
+  fillNamed(cells_, kGridCells, kCellsCaptions);
   cells_->setAccessibleName(tr("百ますのます目"));
-  for (const char *caption : kSplitCaptions)
-    split_->addItem(tr(caption));
+  fillNamed(split_, kCherrySplits, kSplitCaptions);
   split_->setAccessibleName(tr("さくらんぼで分ける数"));
-  addRow(tr("書き方(&G):"), row(this, {format_, guide_, cells_, split_}), JobField::Format);
+  addRow(tr("書き方(&G):"), row(this, {format_, guide_, cells_, split_}), JobField::Format,
+         "formatLabel");
+  for (QComboBox *combo : {format_, cells_, split_})
+    connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::problemsEdited);
+  connect(guide_, &QComboBox::currentIndexChanged, this, &JobForm::changed);
+}
 
+void JobForm::buildLook() {
   // The digits' size, for the child's age; the first grade reads kana.
-  for (const char *caption : kSizeCaptions)
-    size_->addItem(tr(caption));
+  fillNamed(size_, kSheetSizes, kSizeCaptions);
   size_->setCurrentIndex(int(SheetSize::Medium));
-  addRow(tr("大きさ(&Z):"), size_, JobField::Size);
+  addRow(tr("大きさ(&Z):"), size_, JobField::Size, "sizeLabel");
   connect(size_, &QComboBox::activated, kana_,
           [this](int index) { kana_->setChecked(SheetSize(index) == SheetSize::Large); });
-  for (const char *caption : kTypefaceCaptions)
-    typeface_->addItem(tr(caption));
-  addRow(tr("書体(&Y):"), row(this, {typeface_, kana_}), JobField::Typeface);
-  addRow(tr("1つめの数(&1):"), first_, JobField::First);
-  addRow(tr("2つめの数(&2):"), second_, JobField::Second);
-  addRow(tr("答えの数(&3):"), result_, JobField::Result);
-
-  carry_->addItem(tr("どちらでも"), int(Carry::Any));
-  carry_->addItem(tr("なし"), int(Carry::Without));
-  carry_->addItem(tr("あり"), int(Carry::With));
-  addRow(tr("くり上がり・くり下がり(&C):"), row(this, {carry_, noTrivial_}), JobField::Carry);
-  for (const char *caption : kRemainderCaptions)
-    remainder_->addItem(tr(caption));
-  addRow(tr("あまりの書き方(&U):"), remainder_, JobField::Remainder);
+  fillNamed(typeface_, kTypefaces, kTypefaceCaptions);
+  addRow(tr("書体(&Y):"), row(this, {typeface_, kana_}), JobField::Typeface, "typefaceLabel");
+  fillNamed(remainder_, kRemainderStyles, kRemainderCaptions);
+  addRow(tr("あまりの書き方(&U):"), remainder_, JobField::Remainder, "remainderLabel");
 
   count_->setRange(0, int(kCountLimits.high));
   count_->setSpecialValueText(tr("1ページ分"));
-  addRow(tr("問題の数(&N):"), count_, JobField::Count);
+  rows_->setRange(0, int(kRowLimits.high));
+  rows_->setSpecialValueText(tr("入るだけ"));
+  rows_->setAccessibleName(tr("行"));
+  columns_->setRange(0, int(kColumnLimits.high));
+  columns_->setSpecialValueText(tr("入るだけ"));
+  columns_->setAccessibleName(tr("列"));
+  addRow(
+      tr("問題の数(&N):"),
+      row(this, {count_, plainLabel(tr("行"), this), rows_, plainLabel(tr("列"), this), columns_}),
+      JobField::Count, "countLabel");
+  different_->setWordWrap(true);
+  layout_->addRow(QString(), different_);
+  layout_->setRowVisible(different_, false);
+  // A refusal of the rows or columns is said at the count's row.
+  refusalRows_[JobField::Rows] = refusalRows_[JobField::Count];
+  refusalRows_[JobField::Columns] = refusalRows_[JobField::Count];
 
-  answers_->addItem(tr("つけない"), int(AnswerPlace::None));
-  answers_->addItem(tr("1枚ごとに"), int(AnswerPlace::AfterEach));
-  answers_->addItem(tr("最後にまとめて"), int(AnswerPlace::AtEnd));
+  for (QComboBox *combo : {size_, typeface_, remainder_})
+    connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
+  for (QSpinBox *spin : {count_, rows_, columns_})
+    connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
+  connect(kana_, &QCheckBox::toggled, this, &JobForm::changed);
+}
+
+void JobForm::buildOutput() {
+  for (const NamedChoice &answers : kAnswerChoices)
+    answers_->addItem(tr(answers.caption), fromUtf8(answers.name));
   answers_->setCurrentIndex(1);
-  addRow(tr("答えのプリント(&A):"), answers_, std::nullopt);
+  addRow(tr("答えのプリント(&A):"), answers_, std::nullopt, "answersLabel");
 
   nameField_->setChecked(true);
   auto *fields = row(this, {nameField_, classField_, dateField_, scoreField_, numbers_});
-  addRow(tr("らん(&F):"), fields, JobField::Numbers);
+  addRow(tr("らん(&F):"), fields, JobField::Numbers, "fieldsLabel");
 
   title_->setPlaceholderText(tr("空なら種類の名前"));
   title_->setEnabled(false);
-  addRow(tr("タイトル(&T):"), row(this, {titled_, title_}), JobField::Title);
+  addRow(tr("タイトル(&T):"), row(this, {titled_, title_}), JobField::Title, "titleLabel");
 
   for (const PaperInfo &paper : kPapers)
-    paper_->addItem(fromUtf8(paper.caption), int(paper.paper));
-  addRow(tr("用紙(&S):"), row(this, {paper_, landscape_}), JobField::Paper);
+    paper_->addItem(fromUtf8(paper.caption), fromUtf8(paper.name));
+  addRow(tr("用紙(&S):"), row(this, {paper_, landscape_}), JobField::Paper, "paperLabel");
 
   sheets_->setRange(int(kSheetLimits.low), int(kSheetLimits.high));
-  addRow(tr("枚数(&H):"), sheets_, JobField::Sheets);
+  addRow(tr("枚数(&H):"), sheets_, JobField::Sheets, "sheetsLabel");
 
-  seed_->setMaxLength(12);
-  addRow(tr("シード(&D):"), row(this, {seed_, newSeed_, fixSeed_}), JobField::Seed);
-  drawNewSeed();
+  // New problems on every sheet unless asked to keep them; a sheet's own
+  // reprint code, from its footer, makes that sheet again.
+  code_->setPlaceholderText(tr("プリントの下のらんのコードで、そのプリントをもう一度"));
+  code_->setClearButtonEnabled(true);
+  // Room for a code as the footer prints it, and for a title.
+  code_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
+  title_->setMinimumWidth(code_->minimumWidth());
+  addRow(tr("再印刷コード(&D):"), code_, JobField::Reprint, "codeLabel");
+  layout_->addRow(QString(), row(this, {newProblems_, sameProblems_}));
 
-  // Tab follows the form from top to bottom.
-  QWidget *previous = preset_;
+  connect(answers_, &QComboBox::currentIndexChanged, this, &JobForm::changed);
+  connect(paper_, &QComboBox::currentIndexChanged, this, &JobForm::changed);
+  connect(sheets_, &QSpinBox::valueChanged, this, &JobForm::changed);
+  for (QCheckBox *box :
+       {nameField_, classField_, dateField_, scoreField_, numbers_, titled_, landscape_})
+    connect(box, &QCheckBox::toggled, this, &JobForm::changed);
+  connect(titled_, &QCheckBox::toggled, title_, &QWidget::setEnabled);
+  for (QLineEdit *edit : {title_, code_})
+    connect(edit, &QLineEdit::textChanged, this, &JobForm::changed);
+  connect(newProblems_, &QPushButton::clicked, this, &JobForm::drawNewProblems);
+}
+
+// Tab follows the form from top to bottom.
+void JobForm::chainTabs() {
+  QWidget *previous = grade_;
   const auto chain = [&](QWidget *next) {
     setTabOrder(previous, next);
     previous = next;
   };
+  chain(choice_);
+  chain(review_);
   for (QCheckBox *box : kinds_)
     chain(box);
   for (QCheckBox *box : signs_)
@@ -251,40 +405,17 @@ JobForm::JobForm(QWidget *parent)
     chain(range->high());
   }
   for (QWidget *next : std::initializer_list<QWidget *>{
-           format_,    guide_,      cells_,     split_,  size_,    typeface_,  kana_,
-           carry_,     noTrivial_,  remainder_, count_,  answers_, nameField_, classField_,
-           dateField_, scoreField_, numbers_,   titled_, title_,   paper_,     landscape_,
-           sheets_,    seed_,       newSeed_,   fixSeed_})
+           carry_,     noTrivial_,  format_,    guide_,      cells_,       split_,       size_,
+           typeface_,  kana_,       remainder_, count_,      rows_,        columns_,     answers_,
+           nameField_, classField_, dateField_, scoreField_, numbers_,     titled_,      title_,
+           paper_,     landscape_,  sheets_,    code_,       newProblems_, sameProblems_})
     chain(next);
-
-  connect(preset_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    const QString kept = preset_->itemData(index, kKeptRole).toString();
-    if (kept.isEmpty())
-      Q_EMIT changed();
-    else
-      Q_EMIT keptChosen(kept);
-  });
-  for (QComboBox *combo :
-       {format_, guide_, cells_, split_, size_, typeface_, carry_, remainder_, answers_, paper_})
-    connect(combo, &QComboBox::currentIndexChanged, this, &JobForm::changed);
-  for (QSpinBox *spin : {count_, sheets_})
-    connect(spin, &QSpinBox::valueChanged, this, &JobForm::changed);
-  for (RangeField *range : {first_, second_, result_})
-    connect(range, &RangeField::changed, this, &JobForm::changed);
-  for (QCheckBox *box : {nameField_, classField_, dateField_, scoreField_, numbers_, titled_, kana_,
-                         landscape_, noTrivial_})
-    connect(box, &QCheckBox::toggled, this, &JobForm::changed);
-  connect(titled_, &QCheckBox::toggled, title_, &QWidget::setEnabled);
-  for (QLineEdit *edit : {title_, seed_})
-    connect(edit, &QLineEdit::textChanged, this, &JobForm::changed);
-  connect(newSeed_, &QPushButton::clicked, this, &JobForm::drawNewSeed);
-  connect(this, &JobForm::changed, this, &JobForm::updateEnabled);
-  updateEnabled();
 }
 
-void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobField> refusedField) {
-  auto *name = new QLabel(label, this);
-  name->setBuddy(field);
+void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobField> refusedField,
+                     const char *name) {
+  auto *caption = named(new QLabel(label, this), name);
+  caption->setBuddy(field);
   // A row of several controls takes the label's mnemonic to its first one;
   // a label only hands its mnemonic to a buddy that takes focus.
   if (field->focusPolicy() == Qt::NoFocus)
@@ -294,7 +425,7 @@ void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobFiel
         field->setFocusPolicy(Qt::StrongFocus);
         break;
       }
-  layout_->addRow(name, field);
+  layout_->addRow(caption, field);
   if (!refusedField)
     return;
   auto *refusal = new QLabel(this);
@@ -303,127 +434,271 @@ void JobForm::addRow(const QString &label, QWidget *field, std::optional<JobFiel
   refusal->setObjectName(QStringLiteral("refusal"));
   layout_->addRow(QString(), refusal);
   layout_->setRowVisible(refusal, false);
-  rows_[*refusedField] = {field, refusal};
+  refusalRows_[*refusedField] = {field, refusal};
 }
 
-void JobForm::addPresetTools(QWidget *tools) {
-  layout_->insertRow(1, QString(), tools);
-  QWidget *previous = preset_;
+void JobForm::addChoiceTools(QWidget *tools) {
+  choiceTools_ = tools;
+  layout_->insertRow(2, QString(), tools);
+  QWidget *previous = review_;
   for (QWidget *next : tools->findChildren<QWidget *>())
     if (next->focusPolicy() & Qt::TabFocus) {
       setTabOrder(previous, next);
       previous = next;
     }
+  setTabOrder(previous, kinds_.front());
 }
 
-int JobForm::presetChoice() const {
-  return currentKept().isEmpty() ? preset_->currentIndex() : keptBase_;
+ChoiceKind JobForm::choiceKind() const {
+  const ChoiceKind kind = choices_->kindAt(choice_->currentIndex());
+  return kind == ChoiceKind::Kept ? keptKind_ : kind;
 }
 
-int JobForm::keptIndex(const QString &name) const {
-  return name.isEmpty() ? -1 : preset_->findData(name, kKeptRole);
+const UnitInfo *JobForm::unit() const {
+  if (choices_->kindAt(choice_->currentIndex()) == ChoiceKind::Kept)
+    return keptKind_ == ChoiceKind::Unit ? unitNamed(keptKey_.toStdString()) : nullptr;
+  return choices_->unitAt(choice_->currentIndex());
 }
 
-QString JobForm::currentKept() const { return preset_->currentData(kKeptRole).toString(); }
+const WorksheetPreset *JobForm::preset() const {
+  if (choices_->kindAt(choice_->currentIndex()) != ChoiceKind::Kept)
+    return choices_->presetAt(choice_->currentIndex());
+  for (const WorksheetPreset &p : kWorksheetPresets)
+    if (keptKind_ == ChoiceKind::Preset && fromUtf8(p.name) == keptKey_)
+      return &p;
+  return nullptr;
+}
 
-void JobForm::setKeptNames(const QStringList &names, const QString &choose) {
-  const QString chosen = choose.isEmpty() ? currentKept() : choose;
-  const int base = presetChoice();
-  const QSignalBlocker quiet(preset_);
-  while (preset_->count() > kKeptStart - 1)
-    preset_->removeItem(preset_->count() - 1);
-  if (!names.isEmpty())
-    preset_->insertSeparator(kKeptStart - 1);
-  for (const QString &name : names) {
-    preset_->addItem(name);
-    preset_->setItemData(preset_->count() - 1, name, kKeptRole);
+bool JobForm::reprinting() const { return !code_->text().trimmed().isEmpty(); }
+
+QString JobForm::currentKept() const {
+  const int row = choice_->currentIndex();
+  return choices_->kindAt(row) == ChoiceKind::Kept ? choices_->keyAt(row) : QString();
+}
+
+void JobForm::choiceMade(int row) {
+  if (filling_ || row < 0)
+    return;
+  switch (choices_->kindAt(row)) {
+  case ChoiceKind::Kept:
+    Q_EMIT keptChosen(choices_->keyAt(row));
+    return;
+  case ChoiceKind::Unit:
+    if (const UnitInfo *chosen = choices_->unitAt(row))
+      showUnit(*chosen);
+    break;
+  case ChoiceKind::Preset:
+    if (const WorksheetPreset *chosen = choices_->presetAt(row))
+      showPreset(*chosen);
+    break;
+  case ChoiceKind::Custom:
+    break;
   }
-  // Gone or not, a kept sheet leaves the form as it was.
-  keptBase_ = base;
-  const int kept = keptIndex(chosen);
-  preset_->setCurrentIndex(kept >= 0 ? kept : base);
+  keptKind_ = choices_->kindAt(row);
+  keptKey_ = choices_->keyAt(row);
+  updateEnabled();
+  Q_EMIT changed();
 }
 
-void JobForm::showKept(const QString &name, const QVariantMap &state) {
-  QVariantMap shown = state;
-  shown[QStringLiteral("kept")] = name;
-  setState(shown);
+void JobForm::showUnit(const UnitInfo &chosen) {
+  filling_ = true;
+  {
+    const QSignalBlocker quiet(this);
+    std::optional<NumberRange> first, second, result;
+    const auto hull = [](std::optional<NumberRange> &into, NumberRange range) {
+      into = into ? NumberRange{std::min(into->low, range.low), std::max(into->high, range.high)}
+                  : range;
+    };
+    std::vector<SheetKind> kinds;
+    Carry carry = chosen.problems().front().carry;
+    for (const UnitPart &part : chosen.problems()) {
+      kinds.push_back(part.kind);
+      hull(first, part.first);
+      hull(second, part.second);
+      if (part.result.high < kNoBound)
+        hull(result, part.result);
+      if (part.carry != carry)
+        carry = Carry::Any;
+    }
+    for (std::size_t k = 0; k < kinds_.size(); ++k)
+      kinds_[k]->setChecked(std::find(kinds.begin(), kinds.end(), kSheetKinds[k].kind) !=
+                            kinds.end());
+    for (QCheckBox *box : signs_)
+      box->setChecked(true);
+    first_->setRange(first);
+    second_->setRange(second);
+    result_->setRange(result);
+    carry_->setCurrentIndex(int(carry));
+    noTrivial_->setChecked(chosen.leaveOutTrivial);
+    format_->setCurrentIndex(int(chosen.format));
+    cells_->setCurrentIndex(int(chosen.cells));
+    size_->setCurrentIndex(int(chosen.size));
+    kana_->setChecked(chosen.kana);
+    count_->setValue(chosen.count);
+    if (reviewedBy(chosen).empty())
+      review_->setValue(0);
+  }
+  filling_ = false;
+}
+
+void JobForm::showPreset(const WorksheetPreset &chosen) {
+  const QSignalBlocker quiet(this);
+  filling_ = true;
+  for (const PresetShown &shown : kPresetsShown)
+    if (shown.name == chosen.name) {
+      for (std::size_t k = 0; k < kinds_.size(); ++k)
+        kinds_[k]->setChecked(kSheetKinds[k].kind == shown.kind);
+      first_->setRange(shown.first);
+      second_->setRange(shown.second);
+      result_->setRange(shown.result);
+    }
+  carry_->setCurrentIndex(int(Carry::Any));
+  noTrivial_->setChecked(false);
+  format_->setCurrentIndex(int(SheetFormat::Inline));
+  count_->setValue(chosen.printCount);
+  filling_ = false;
+}
+
+// A field that decides the problems, changed while a unit or preset is
+// chosen: the sheet becomes the teacher's own, from what the fields show.
+void JobForm::problemsEdited() {
+  if (filling_)
+    return;
+  const ChoiceKind kind = choiceKind();
+  if (kind == ChoiceKind::Unit || kind == ChoiceKind::Preset) {
+    filling_ = true;
+    choice_->setCurrentIndex(choices_->rowOf(ChoiceKind::Custom));
+    keptKind_ = ChoiceKind::Custom;
+    keptKey_.clear();
+    filling_ = false;
+  }
+  Q_EMIT changed();
 }
 
 void JobForm::updateEnabled() {
-  const bool custom = presetChoice() == 0;
-  for (QWidget *widget :
-       std::initializer_list<QWidget *>{kindsBox_, first_, second_, result_, carry_, noTrivial_,
-                                        count_, format_, size_, typeface_, remainder_})
-    widget->setEnabled(custom);
-  signsBox_->setEnabled(custom && kinds_[std::size_t(SheetKind::Three)]->isChecked());
-  guide_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Column);
-  cells_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Grid);
-  split_->setEnabled(custom && SheetFormat(format_->currentIndex()) == SheetFormat::Cherry);
+  const ChoiceKind kind = choiceKind();
+  const bool code = reprinting();
+  const bool own = !code && kind != ChoiceKind::Preset;
+  for (QWidget *widget : std::initializer_list<QWidget *>{
+           kindsBox_, first_, second_, result_, carry_, noTrivial_, count_, rows_, columns_,
+           format_, size_, typeface_, remainder_, kana_})
+    widget->setEnabled(own);
+  for (QWidget *widget : std::initializer_list<QWidget *>{
+           grade_, choice_, nameField_, classField_, dateField_, scoreField_, numbers_, paper_,
+           landscape_, sheets_, newProblems_, sameProblems_})
+    widget->setEnabled(!code);
+  const UnitInfo *chosen = unit();
+  review_->setEnabled(!code && chosen && !reviewedBy(*chosen).empty());
+  signsBox_->setEnabled(own && kinds_[std::size_t(SheetKind::Three)]->isChecked());
+  const auto format = rowNamed(kSheetFormats, format_).format;
+  // Only the format's own choice shows beside it.
+  guide_->setVisible(format == SheetFormat::Column);
+  cells_->setVisible(format == SheetFormat::Grid);
+  split_->setVisible(format == SheetFormat::Cherry);
+  guide_->setEnabled(!code);
+  cells_->setEnabled(own);
+  split_->setEnabled(own);
 }
 
 WorksheetJob JobForm::job() const {
   WorksheetJob job;
-  const int preset = presetChoice() - 1;
-  if (preset >= 0 && preset < int(kWorksheetPresets.size())) {
-    job.preset = &kWorksheetPresets[std::size_t(preset)];
+  if (reprinting()) {
+    const auto read = jobFromReprintCode(code_->text().trimmed().toStdString());
+    if (const auto *again = std::get_if<WorksheetJob>(&read))
+      job = *again;
+  } else if (const WorksheetPreset *chosen = preset()) {
+    job.preset = chosen;
   } else {
-    for (std::size_t k = 0; k < kinds_.size(); ++k)
-      if (kinds_[k]->isChecked())
-        job.kinds.push_back(kSheetKinds[k].kind);
-    job.first = first_->range();
-    job.second = second_->range();
-    job.result = result_->range();
-    if (const auto carry = Carry(carry_->currentData().toInt()); carry != Carry::Any)
-      job.carry = carry;
-    job.leaveOutTrivial = noTrivial_->isChecked();
-    // All four signs are the default; a choice is only made of fewer.
-    const auto ticked = std::count_if(signs_.begin(), signs_.end(),
-                                      [](const QCheckBox *b) { return b->isChecked(); });
-    if (kinds_[std::size_t(SheetKind::Three)]->isChecked() && ticked < qsizetype(signs_.size()))
-      for (std::size_t p = 0; p < signs_.size(); ++p)
-        if (signs_[p]->isChecked())
-          job.signs.push_back(kSignPairs[p].pair);
+    if (const UnitInfo *chosen = unit()) {
+      job.units = {chosen};
+      if (review_->value() > 0)
+        job.review = review_->value();
+    } else {
+      for (std::size_t k = 0; k < kinds_.size(); ++k)
+        if (kinds_[k]->isChecked())
+          job.kinds.push_back(kSheetKinds[k].kind);
+      job.first = first_->range();
+      job.second = second_->range();
+      job.result = result_->range();
+      if (const auto carry = Carry(carry_->currentIndex()); carry != Carry::Any)
+        job.carry = carry;
+      job.leaveOutTrivial = noTrivial_->isChecked();
+      // All four signs are the default; a choice is only made of fewer.
+      const auto ticked = std::count_if(signs_.begin(), signs_.end(),
+                                        [](const QCheckBox *b) { return b->isChecked(); });
+      if (kinds_[std::size_t(SheetKind::Three)]->isChecked() && ticked < qsizetype(signs_.size()))
+        for (std::size_t p = 0; p < signs_.size(); ++p)
+          if (signs_[p]->isChecked())
+            job.signs.push_back(kSignPairs[p].pair);
+      job.format = rowNamed(kSheetFormats, format_).format;
+      if (job.format == SheetFormat::Grid)
+        job.cells = rowNamed(kGridCells, cells_).cells;
+      // A split for a kind not ticked would be refused with nowhere to say so.
+      const CherrySplitInfo &split = rowNamed(kCherrySplits, split_);
+      if (job.format == SheetFormat::Cherry &&
+          std::find(job.kinds.begin(), job.kinds.end(), split.kind) != job.kinds.end())
+        job.split = split.split;
+    }
+    if (rowNamed(kSheetFormats, format_).format == SheetFormat::Column)
+      job.guide = rowNamed(kGuides, guide_).guide;
     if (count_->value() > 0)
       job.count = count_->value();
-    job.format = SheetFormat(format_->currentIndex());
-    if (job.format == SheetFormat::Column)
-      job.guide = Guide(guide_->currentIndex());
-    if (job.format == SheetFormat::Grid)
-      job.cells = GridCells(cells_->currentIndex());
-    // A split for a kind not ticked would be refused with nowhere to say so.
-    const CherrySplitInfo &split = kCherrySplits[std::size_t(split_->currentIndex())];
-    if (job.format == SheetFormat::Cherry &&
-        std::find(job.kinds.begin(), job.kinds.end(), split.kind) != job.kinds.end())
-      job.split = split.split;
-    job.size = SheetSize(size_->currentIndex());
-    job.typeface = Typeface(typeface_->currentIndex());
-    job.remainder = RemainderStyle(remainder_->currentIndex());
+    if (rows_->value() > 0)
+      job.rows = rows_->value();
+    if (columns_->value() > 0)
+      job.columns = columns_->value();
+    job.size = rowNamed(kSheetSizes, size_).size;
+    job.typeface = rowNamed(kTypefaces, typeface_).typeface;
+    job.remainder = rowNamed(kRemainderStyles, remainder_).style;
+    job.kana = kana_->isChecked();
   }
-  const auto answers = AnswerPlace(answers_->currentData().toInt());
-  job.answers = answers != AnswerPlace::None;
-  job.answersAtEnd = answers == AnswerPlace::AtEnd;
-  job.fields = {nameField_->isChecked(), classField_->isChecked(), dateField_->isChecked(),
-                scoreField_->isChecked(), numbers_->isChecked()};
+  const auto answers = answers_->currentIndex();
+  job.answers = answers != 0;
+  job.answersAtEnd = answers == 2;
   if (titled_->isChecked())
     job.title = title_->text().toStdString();
-  job.page.paper = Paper(paper_->currentData().toInt());
+  if (reprinting())
+    return job;
+  job.fields = {nameField_->isChecked(), classField_->isChecked(), dateField_->isChecked(),
+                scoreField_->isChecked(), numbers_->isChecked()};
+  job.page.paper = rowNamed(kPapers, paper_).paper;
   job.page.landscape = landscape_->isChecked();
-  job.kana = kana_->isChecked();
+  if (job.preset)
+    job.kana = kana_->isChecked();
   job.sheets = sheets_->value();
-  // A seed that does not read is out of every range, and refused as such.
-  job.seed = parseWholeNumber(seed_->text().trimmed().toStdString()).value_or(-1);
+  job.seed = seed_;
   return job;
 }
 
+JobCheck JobForm::check() const {
+  if (reprinting() &&
+      std::holds_alternative<Refusal>(jobFromReprintCode(code_->text().trimmed().toStdString())))
+    return std::get<Refusal>(jobFromReprintCode(code_->text().trimmed().toStdString()));
+  return validateJob(job());
+}
+
 void JobForm::showRefusal(const std::optional<Refusal> &refusal) {
-  for (const auto &[field, widgets] : rows_) {
-    const bool refused = refusal && refusal->field == field;
+  // Some fields share a row: the rows and columns the count's.
+  const auto found = refusal ? refusalRows_.find(refusal->field) : refusalRows_.end();
+  const QLabel *said = found == refusalRows_.end() ? nullptr : found->second.second;
+  for (const auto &[field, widgets] : refusalRows_) {
+    const bool refused = widgets.second == said;
     widgets.first->setProperty("refused", refused);
     widgets.first->setStyleSheet(refused ? QStringLiteral("background: #ffe4e4;") : QString());
-    widgets.second->setText(refused ? refusalText(*refusal) : QString());
+    if (refused)
+      widgets.second->setText(refusalText(*refusal));
     layout_->setRowVisible(widgets.second, refused);
   }
+}
+
+void JobForm::showDifferent(int64_t different, int64_t count) {
+  const bool repeats = different < count;
+  different_->setText(
+      repeats ? tr("ちがう問題は %1 こだけなので、1枚の %2 問にはおなじ問題がくりかえし出ます")
+                    .arg(different)
+                    .arg(count)
+              : QString());
+  layout_->setRowVisible(different_, repeats);
 }
 
 QString JobForm::refusalText(const Refusal &refusal) {
@@ -450,9 +725,13 @@ QString JobForm::refusalText(const Refusal &refusal) {
     switch (refusal.field) {
     case JobField::Guide:
       return tr("筆算にだけ使えます");
-    case JobField::Format:
-      return tr("この書き方にできない種類があります（%1 だけです）")
-          .arg(kindCaptions(refusal.allowed).join(tr("、")));
+    case JobField::Format: {
+      QStringList captions;
+      for (const std::string_view name : refusal.allowed)
+        if (const auto kind = kindNamed(name))
+          captions << tr(kKindLabels[std::size_t(*kind)]);
+      return tr("この書き方にできない種類があります（%1 だけです）").arg(captions.join(tr("、")));
+    }
     case JobField::Trivial:
       return tr("100ますでは使えません");
     default:
@@ -495,7 +774,7 @@ QString JobForm::refusalText(const Refusal &refusal) {
     return tr("この用紙とこの大きさでは%1までです").arg(refusal.high);
   case RefusalReason::NotACode:
   case RefusalReason::OtherVersion:
-    return tr("再印刷コードが読めません");
+    return tr("再印刷コードが読めません（プリントの下のらんのとおりに入れてください）");
   case RefusalReason::NotInstalled:
     return tr("この書体がありません。パッケージ %1 を入れてください")
         .arg(refusal.allowed.empty() ? QString() : fromUtf8(refusal.allowed.front()));
@@ -505,11 +784,53 @@ QString JobForm::refusalText(const Refusal &refusal) {
   return {};
 }
 
+// The fields settings keep by name, each under its own key.
+std::array<std::pair<const char *, QComboBox *>, 10> JobForm::namedCombos() const {
+  return {{{"carry", carry_},
+           {"answers", answers_},
+           {"paper", paper_},
+           {"format", format_},
+           {"guide", guide_},
+           {"cells", cells_},
+           {"split", split_},
+           {"size", size_},
+           {"typeface", typeface_},
+           {"remainder", remainder_}}};
+}
+
+std::array<std::pair<const char *, QCheckBox *>, 10> JobForm::namedTicks() const {
+  return {{{"noTrivial", noTrivial_},
+           {"nameField", nameField_},
+           {"classField", classField_},
+           {"dateField", dateField_},
+           {"scoreField", scoreField_},
+           {"numbers", numbers_},
+           {"titled", titled_},
+           {"landscape", landscape_},
+           {"kana", kana_},
+           {"seedFixed", sameProblems_}}};
+}
+
+std::array<std::pair<const char *, QSpinBox *>, 4> JobForm::namedSpins() const {
+  return {{{"count", count_}, {"rows", rows_}, {"columns", columns_}, {"sheets", sheets_}}};
+}
+
 QVariantMap JobForm::state() const {
   QVariantMap state;
-  state[QStringLiteral("preset")] = preset_->itemData(presetChoice());
+  // The choice in effect by its kind and key: a kept sheet keeps its own.
+  static const std::array<QString, 4> kChoiceNames{QStringLiteral("unit"), QStringLiteral("preset"),
+                                                   QStringLiteral("custom"),
+                                                   QStringLiteral("custom")};
+  state[QStringLiteral("version")] = 2;
+  state[QStringLiteral("choice")] = kChoiceNames[std::size_t(choiceKind())];
+  if (const UnitInfo *chosen = unit())
+    state[QStringLiteral("unit")] = fromUtf8(chosen->id);
+  if (const WorksheetPreset *chosen = preset())
+    state[QStringLiteral("preset")] = fromUtf8(chosen->name);
   if (const QString kept = currentKept(); !kept.isEmpty())
     state[QStringLiteral("kept")] = kept;
+  state[QStringLiteral("grade")] = grade_->currentData();
+  state[QStringLiteral("review")] = review_->value();
   QStringList kinds;
   for (std::size_t k = 0; k < kinds_.size(); ++k)
     if (kinds_[k]->isChecked())
@@ -526,28 +847,14 @@ QVariantMap JobForm::state() const {
   state[QStringLiteral("first")] = range(first_);
   state[QStringLiteral("second")] = range(second_);
   state[QStringLiteral("result")] = range(result_);
-  state[QStringLiteral("carry")] = carry_->currentIndex();
-  state[QStringLiteral("noTrivial")] = noTrivial_->isChecked();
-  state[QStringLiteral("count")] = count_->value();
-  state[QStringLiteral("answers")] = answers_->currentIndex();
-  state[QStringLiteral("fields")] =
-      QVariantList{nameField_->isChecked(), classField_->isChecked(), dateField_->isChecked(),
-                   scoreField_->isChecked(), numbers_->isChecked()};
-  state[QStringLiteral("titled")] = titled_->isChecked();
+  for (const auto &[key, combo] : namedCombos())
+    state[QLatin1String(key)] = combo->currentData();
+  for (const auto &[key, box] : namedTicks())
+    state[QLatin1String(key)] = box->isChecked();
+  for (const auto &[key, spin] : namedSpins())
+    state[QLatin1String(key)] = spin->value();
   state[QStringLiteral("title")] = title_->text();
-  state[QStringLiteral("paper")] = paper_->currentIndex();
-  state[QStringLiteral("landscape")] = landscape_->isChecked();
-  state[QStringLiteral("format")] = format_->currentIndex();
-  state[QStringLiteral("guide")] = guide_->currentIndex();
-  state[QStringLiteral("cells")] = cells_->currentIndex();
-  state[QStringLiteral("split")] = split_->currentIndex();
-  state[QStringLiteral("size")] = size_->currentIndex();
-  state[QStringLiteral("typeface")] = typeface_->currentIndex();
-  state[QStringLiteral("kana")] = kana_->isChecked();
-  state[QStringLiteral("remainder")] = remainder_->currentIndex();
-  state[QStringLiteral("sheets")] = sheets_->value();
-  state[QStringLiteral("seed")] = seed_->text();
-  state[QStringLiteral("seedFixed")] = fixSeed_->isChecked();
+  state[QStringLiteral("seed")] = qlonglong(seed_);
   return state;
 }
 
@@ -555,7 +862,9 @@ void JobForm::setState(const QVariantMap &state) {
   {
     // One change for the whole state, not one for each field.
     const QSignalBlocker quiet(this);
+    filling_ = true;
     applyState(state);
+    filling_ = false;
   }
   updateEnabled();
   Q_EMIT changed();
@@ -564,14 +873,50 @@ void JobForm::setState(const QVariantMap &state) {
 void JobForm::applyState(const QVariantMap &state) {
   const auto has = [&](const char *key) { return state.contains(QLatin1String(key)); };
   const auto at = [&](const char *key) { return state.value(QLatin1String(key)); };
-  if (has("preset")) {
-    // A preset's data is its name, the custom choice's none.
-    const int preset = at("preset").isNull() ? 0 : preset_->findData(at("preset"));
-    preset_->setCurrentIndex(preset > 0 && preset < kKeptStart ? preset : 0);
-    keptBase_ = preset_->currentIndex();
-    if (const int kept = keptIndex(at("kept").toString()); kept >= 0)
-      preset_->setCurrentIndex(kept);
+  QStringList unknown;
+  const auto remember = [&](const char *key) {
+    unknown << QStringLiteral("%1 %2").arg(QLatin1String(key), at(key).toString());
+  };
+  // Version 1 kept a preset by name (none for the custom form) and the
+  // combos' positions; its grade and units did not exist.
+  const bool older = at("version").toInt() < 2;
+  if (has("grade")) {
+    const int grade = grade_->findData(at("grade").toInt());
+    grade_->setCurrentIndex(std::max(grade, 0));
+    choices_->setGrade(grade_->currentData().toInt());
   }
+  ChoiceKind kind = ChoiceKind::Custom;
+  QString key;
+  if (older && has("preset") && !at("preset").isNull()) {
+    kind = ChoiceKind::Preset;
+    key = at("preset").toString();
+  } else if (at("choice").toString() == QStringLiteral("unit")) {
+    kind = ChoiceKind::Unit;
+    key = at("unit").toString();
+    if (const UnitInfo *named = unitNamed(key.toStdString())) {
+      grade_->setCurrentIndex(std::max(grade_->findData(named->grade), 0));
+      choices_->setGrade(named->grade);
+    } else {
+      remember("unit");
+      kind = ChoiceKind::Custom;
+    }
+  } else if (at("choice").toString() == QStringLiteral("preset")) {
+    kind = ChoiceKind::Preset;
+    key = at("preset").toString();
+  }
+  if (kind == ChoiceKind::Preset && choices_->rowOf(kind, key) < 0) {
+    remember("preset");
+    kind = ChoiceKind::Custom;
+  }
+  if (has("kinds") || has("choice") || has("preset")) {
+    keptKind_ = kind;
+    keptKey_ = kind == ChoiceKind::Custom ? QString() : key;
+    choice_->setCurrentIndex(choices_->rowOf(kind, keptKey_));
+    if (const int kept = choices_->rowOf(ChoiceKind::Kept, at("kept").toString()); kept >= 0)
+      choice_->setCurrentIndex(kept);
+  }
+  if (has("review"))
+    review_->setValue(at("review").toInt());
   if (has("kinds")) {
     const QStringList kinds = at("kinds").toStringList();
     for (std::size_t k = 0; k < kinds_.size(); ++k)
@@ -590,47 +935,65 @@ void JobForm::applyState(const QVariantMap &state) {
   range("first", first_);
   range("second", second_);
   range("result", result_);
-  if (has("carry"))
-    carry_->setCurrentIndex(std::clamp(at("carry").toInt(), 0, carry_->count() - 1));
-  if (has("count"))
-    count_->setValue(at("count").toInt());
-  if (has("answers"))
-    answers_->setCurrentIndex(std::clamp(at("answers").toInt(), 0, answers_->count() - 1));
+  // An older version's answers were none, after each, at the end; its
+  // carrying any, without, with: the same order as the names now.
+  for (const auto &[key, combo] : namedCombos())
+    if (has(key) && !chooseNamed(combo, at(key)))
+      remember(key);
+  // The fields were a list of five, in this order.
   const QVariantList fields = at("fields").toList();
-  const std::array<QCheckBox *, 5> boxes{nameField_, classField_, dateField_, scoreField_,
-                                         numbers_};
-  for (std::size_t i = 0; i < boxes.size() && i < std::size_t(fields.size()); ++i)
-    boxes[i]->setChecked(fields[qsizetype(i)].toBool());
-  if (has("titled"))
-    titled_->setChecked(at("titled").toBool());
-  if (has("title"))
-    title_->setText(at("title").toString());
-  if (has("paper"))
-    paper_->setCurrentIndex(std::clamp(at("paper").toInt(), 0, paper_->count() - 1));
-  for (const auto &[key, combo] : {std::pair{"format", format_},
-                                   {"guide", guide_},
-                                   {"cells", cells_},
-                                   {"split", split_},
-                                   {"size", size_},
-                                   {"typeface", typeface_},
-                                   {"remainder", remainder_}})
-    if (has(key))
-      combo->setCurrentIndex(std::clamp(at(key).toInt(), 0, combo->count() - 1));
-  for (const auto &[key, box] :
-       {std::pair{"kana", kana_}, {"landscape", landscape_}, {"noTrivial", noTrivial_}})
+  const std::array<QCheckBox *, 5> fieldBoxes{nameField_, classField_, dateField_, scoreField_,
+                                              numbers_};
+  for (std::size_t i = 0; i < fieldBoxes.size() && i < std::size_t(fields.size()); ++i)
+    fieldBoxes[i]->setChecked(fields[qsizetype(i)].toBool());
+  for (const auto &[key, box] : namedTicks())
     if (has(key))
       box->setChecked(at(key).toBool());
-  if (has("sheets"))
-    sheets_->setValue(at("sheets").toInt());
-  if (has("seedFixed"))
-    fixSeed_->setChecked(at("seedFixed").toBool());
-  if (fixSeed_->isChecked() && has("seed"))
-    seed_->setText(at("seed").toString());
+  for (const auto &[key, spin] : namedSpins())
+    if (has(key))
+      spin->setValue(at(key).toInt());
+  if (has("title"))
+    title_->setText(at("title").toString());
+  if (sameProblems_->isChecked() && has("seed"))
+    seed_ = uint32_t(at("seed").toLongLong());
+
+  settingsNote_->setText(unknown.isEmpty()
+                             ? QString()
+                             : tr("前の設定のうち、この版では使えないものがありました（%1）")
+                                   .arg(unknown.join(tr("、"))));
+  layout_->setRowVisible(settingsNote_, !unknown.isEmpty());
 }
 
-void JobForm::drawNewSeed() {
+void JobForm::setKeptNames(const QStringList &names, const QString &choose) {
+  const QString chosen = choose.isEmpty() ? currentKept() : choose;
+  const int before = choice_->currentIndex();
+  const ChoiceKind kind = choices_->kindAt(before);
+  const QString key = choices_->keyAt(before);
+  filling_ = true;
+  {
+    const QSignalBlocker quiet(choice_);
+    choices_->setKeptNames(names);
+    // Gone or not, a kept sheet leaves the form as it was.
+    const int kept = choices_->rowOf(ChoiceKind::Kept, chosen);
+    const int again = kind == ChoiceKind::Kept ? -1 : choices_->rowOf(kind, key);
+    choice_->setCurrentIndex(kept >= 0    ? kept
+                             : again >= 0 ? again
+                                          : choices_->rowOf(keptKind_, keptKey_));
+  }
+  filling_ = false;
+  updateEnabled();
+}
+
+void JobForm::showKept(const QString &name, const QVariantMap &state) {
+  QVariantMap shown = state;
+  shown[QStringLiteral("kept")] = name;
+  setState(shown);
+}
+
+void JobForm::drawNewProblems() {
   std::random_device device;
-  seed_->setText(QString::number(device() % 1000000000U));
+  seed_ = device() % 1000000000U;
+  Q_EMIT changed();
 }
 
 QString JobForm::suggestedName() const {
@@ -638,6 +1001,8 @@ QString JobForm::suggestedName() const {
   QString name;
   if (form.preset) {
     name = fromUtf8(form.preset->caption);
+  } else if (!form.units.empty()) {
+    name = fromUtf8(form.units.front()->caption);
   } else {
     for (const SheetKind kind : form.kinds)
       name +=

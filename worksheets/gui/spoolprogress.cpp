@@ -1,15 +1,11 @@
 #include "spoolprogress.h"
 
+#include "batchworker.h"
+
 #include "spooledprint.h"
 #include "spoolwording.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QProgressDialog>
-#include <QThread>
-
-#include <atomic>
-#include <memory>
 
 namespace {
 
@@ -42,35 +38,16 @@ SpoolRun printFollowingInDialog(QWidget *parent, const ResolvedJob &job,
                                 const std::vector<std::vector<BatchPart>> &jobs,
                                 const SpoolRequest &request) {
   const int total = int(jobs.size());
-  QProgressDialog dialog(SpoolProgressTexts::tr("印刷しています…"),
-                         SpoolProgressTexts::tr("やめる"), 0, 2 * total, parent);
-  dialog.setWindowModality(Qt::WindowModal);
-  dialog.setMinimumDuration(0);
-  dialog.setValue(0);
-  std::atomic<bool> stop = false;
-  QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&stop] { stop = true; });
-
   SpoolRun run;
-  std::unique_ptr<QThread> worker(QThread::create([&] {
-    run = printThroughSpooler(job, jobs, request, [&](SpoolProgress progress) {
-      int done = 0;
-      for (const JobReport &report : progress.run->jobs)
-        done += (report.id != 0) + (report.id != 0 && report.outcome != JobOutcome::Waiting);
-      const QString text = SpoolProgressTexts::of(progress, total);
-      QMetaObject::invokeMethod(
-          &dialog,
-          [&dialog, text, done] {
-            dialog.setLabelText(text);
-            dialog.setValue(done);
-          },
-          Qt::QueuedConnection);
-      return !stop;
-    });
-  }));
-  QEventLoop loop;
-  QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-  worker->start();
-  loop.exec();
-  worker->wait();
+  runOffTheWindow(parent, SpoolProgressTexts::tr("印刷しています…"), 2 * total, 0,
+                  [&](const WorkReport &report) {
+                    run = printThroughSpooler(job, jobs, request, [&](SpoolProgress progress) {
+                      int64_t done = 0;
+                      for (const JobReport &sent : progress.run->jobs)
+                        done +=
+                            (sent.id != 0) + (sent.id != 0 && sent.outcome != JobOutcome::Waiting);
+                      return report({done, 2 * total, SpoolProgressTexts::of(progress, total)});
+                    });
+                  });
   return run;
 }

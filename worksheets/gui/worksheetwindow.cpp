@@ -1,10 +1,13 @@
 #include "worksheetwindow.h"
 
 #include "batch.h"
+#include "batchworker.h"
 #include "batchwriter.h"
 #include "jobform.h"
+#include "keptsettings.h"
 #include "pdfbook.h"
 #include "qtprintcanvas.h"
+#include "sheetgenerator.h"
 #include "spooledprint.h"
 #include "spoolprogress.h"
 #include "spoolwording.h"
@@ -12,7 +15,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -20,20 +25,21 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr QLatin1StringView kLastKey("last");
-constexpr QLatin1StringView kKeptGroup("kept");
+// Narrower than this, the preview shows one page at its width.
+constexpr int kSideBySideWidth = 900;
 
 WorksheetWindow::Services withDefaults(WorksheetWindow::Services services) {
   if (!services.saveFileName)
@@ -53,6 +59,10 @@ WorksheetWindow::Services withDefaults(WorksheetWindow::Services services) {
     };
   if (!services.choosePrinter)
     services.choosePrinter = askPrintDialog;
+  if (!services.openFolder)
+    services.openFolder = [](const QString &folder) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
   return services;
 }
 
@@ -72,20 +82,31 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
                        ? nullptr
                        : std::make_unique<QSettings>(QStringLiteral("numeriko"),
                                                      QStringLiteral("numeriko-worksheets"))),
-      settings_(services_.settings ? services_.settings : ownSettings_.get()),
+      kept_(
+          std::make_unique<KeptSettings>(services_.settings ? *services_.settings : *ownSettings_)),
       form_(new JobForm(this)), keep_(new QPushButton(tr("名前をつけて保存(&M)…"), this)),
       rename_(new QPushButton(tr("名前を変える(&E)…"), this)),
       remove_(new QPushButton(tr("消す(&L)"), this)),
       previewPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       refused_(new QLabel(this)), printButton_(new QPushButton(tr("印刷(&R)…"), this)),
-      saveButton_(new QPushButton(tr("PDFで保存(&V)…"), this)) {
+      saveButton_(new QPushButton(tr("PDFで保存(&V)…"), this)), saved_(new QLabel(this)),
+      openFolder_(new QPushButton(tr("フォルダを開く"), this)) {
+  for (const auto &[widget, name] : {std::pair<QWidget *, const char *>{keep_, "keep"},
+                                     {rename_, "rename"},
+                                     {remove_, "remove"},
+                                     {printButton_, "print"},
+                                     {saveButton_, "save"},
+                                     {saved_, "saved"},
+                                     {openFolder_, "openFolder"},
+                                     {refused_, "refused"}})
+    widget->setObjectName(QLatin1String(name));
   setWindowTitle(tr("さんすうプリント"));
   previewPrinter_->setOutputFormat(QPrinter::PdfFormat);
   previewPrinter_->setResolution(kSheetDpi);
   preview_ = new QPrintPreviewWidget(previewPrinter_.get(), this);
+  preview_->setObjectName(QStringLiteral("preview"));
   preview_->setAccessibleName(tr("プリントの見本"));
-  preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
-  preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+  preview_->setZoomMode(QPrintPreviewWidget::FitToWidth);
 
   auto *keptTools = new QWidget(this);
   auto *keptRow = new QHBoxLayout(keptTools);
@@ -93,12 +114,20 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
   for (QPushButton *button : {keep_, rename_, remove_})
     keptRow->addWidget(button);
   keptRow->addStretch();
-  form_->addPresetTools(keptTools);
+  form_->addChoiceTools(keptTools);
 
   auto *outputs = new QHBoxLayout;
   outputs->addStretch();
   outputs->addWidget(printButton_);
   outputs->addWidget(saveButton_);
+  // Where the last save went, with its folder a click away.
+  saved_->setWordWrap(true);
+  saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto *savedRow = new QHBoxLayout;
+  savedRow->addWidget(saved_, 1);
+  savedRow->addWidget(openFolder_);
+  saved_->hide();
+  openFolder_->hide();
 
   auto *left = new QVBoxLayout;
   auto *scroll = new QScrollArea(this);
@@ -110,12 +139,13 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
                           scroll->verticalScrollBar()->sizeHint().width());
   left->addWidget(scroll, 1);
   left->addLayout(outputs);
+  left->addLayout(savedRow);
 
   auto *previous = toolButton(this, QStringLiteral("◀"), tr("前のページ"));
   auto *next = toolButton(this, QStringLiteral("▶"), tr("次のページ"));
   auto *zoomIn = toolButton(this, QStringLiteral("+"), tr("拡大"));
   auto *zoomOut = toolButton(this, QStringLiteral("−"), tr("縮小"));
-  auto *fit = toolButton(this, tr("全体"), tr("ページ全体を表示"));
+  auto *fit = toolButton(this, tr("幅"), tr("ページの幅に合わせる"));
   auto *tools = new QHBoxLayout;
   for (QToolButton *button : {previous, next, zoomIn, zoomOut, fit})
     tools->addWidget(button);
@@ -131,7 +161,9 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
   auto *layout = new QHBoxLayout(this);
   layout->addLayout(left, 0);
   layout->addLayout(right, 1);
-  resize(1200, 800);
+  // Wide enough on a common screen for the sheet beside its answers.
+  const QSize room = screen() ? screen()->availableGeometry().size() * 0.9 : QSize(1200, 800);
+  resize(room.boundedTo(QSize(1700, 1100)).expandedTo(QSize(1000, 700)));
 
   connect(previous, &QToolButton::clicked, preview_,
           [this] { preview_->setCurrentPage(preview_->currentPage() - 1); });
@@ -139,7 +171,8 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
           [this] { preview_->setCurrentPage(preview_->currentPage() + 1); });
   connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
   connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
-  connect(fit, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
+  connect(fit, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
+  connect(openFolder_, &QPushButton::clicked, this, [this] { services_.openFolder(savedFolder_); });
   connect(printButton_, &QPushButton::clicked, this, &WorksheetWindow::print);
   connect(saveButton_, &QPushButton::clicked, this, &WorksheetWindow::saveAsPdf);
   connect(keep_, &QPushButton::clicked, this, [this] {
@@ -158,12 +191,11 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
       renameKept(old, name.trimmed());
   });
   connect(remove_, &QPushButton::clicked, this, [this] { removeKept(form_->currentKept()); });
-  connect(form_, &JobForm::keptChosen, this, [this](const QString &name) {
-    form_->showKept(name, settings_->value(keptKey(name)).toMap());
-  });
+  connect(form_, &JobForm::keptChosen, this,
+          [this](const QString &name) { form_->showKept(name, kept_->kept(name)); });
 
-  form_->setKeptNames(keptNames());
-  form_->setState(settings_->value(QString(kLastKey)).toMap());
+  form_->setKeptNames(kept_->names());
+  form_->setState(kept_->last());
   connect(form_, &JobForm::changed, this, &WorksheetWindow::jobChanged);
   jobChanged();
 }
@@ -171,13 +203,27 @@ WorksheetWindow::WorksheetWindow(Services services, QWidget *parent)
 WorksheetWindow::~WorksheetWindow() = default;
 
 void WorksheetWindow::closeEvent(QCloseEvent *event) {
-  settings_->setValue(QString(kLastKey), form_->state());
-  settings_->sync();
+  // A form the core refuses is not what the teacher wants back next time.
+  if (job_)
+    kept_->setLast(form_->state());
   QWidget::closeEvent(event);
 }
 
+void WorksheetWindow::resizeEvent(QResizeEvent *event) {
+  QWidget::resizeEvent(event);
+  fitPreview();
+}
+
+void WorksheetWindow::fitPreview() {
+  const auto mode = preview_->width() >= kSideBySideWidth ? QPrintPreviewWidget::AllPagesView
+                                                          : QPrintPreviewWidget::SinglePageView;
+  if (preview_->viewMode() != mode)
+    preview_->setViewMode(mode);
+  preview_->fitToWidth();
+}
+
 void WorksheetWindow::jobChanged() {
-  JobCheck check = validateJob(form_->job());
+  JobCheck check = form_->check();
   // Qt would print in a stand-in for a missing typeface: the sheet waits for it.
   if (const auto *job = std::get_if<ResolvedJob>(&check))
     if (const TypefaceInfo *missing = missingTypeface(job->sheet)) {
@@ -188,6 +234,12 @@ void WorksheetWindow::jobChanged() {
   const Refusal *refusal = std::get_if<Refusal>(&check);
   form_->showRefusal(refusal ? std::optional<Refusal>(*refusal) : std::nullopt);
   job_ = refusal ? std::nullopt : std::optional<ResolvedJob>(std::get<ResolvedJob>(check));
+  if (job_) {
+    const int32_t count = job_->sheet.count;
+    form_->showDifferent(differentProblems(job_->sheet, factSpaces(job_->sheet), count), count);
+  } else {
+    form_->showDifferent(0, 0);
+  }
   keptChanged();
   printButton_->setEnabled(job_.has_value());
   saveButton_->setEnabled(job_.has_value());
@@ -233,21 +285,6 @@ void WorksheetWindow::paintPreview(QPrinter *printer) {
   canvas.finish();
 }
 
-void WorksheetWindow::runWithProgress(
-    const QString &title, int64_t parts,
-    const std::function<void(const std::function<bool(int64_t, int64_t)> &)> &work) {
-  QProgressDialog progress(title, tr("やめる"), 0, int(std::min<int64_t>(parts, INT32_MAX)), this);
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(500);
-  work([&](int64_t done, int64_t) {
-    progress.setValue(int(done));
-    // Until the dialog shows, it lets nothing through: keep the window drawn
-    // and the cancel heard, but take no other input while the batch runs.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return !progress.wasCanceled();
-  });
-}
-
 void WorksheetWindow::saveAsPdf() {
   if (!job_)
     return;
@@ -258,10 +295,27 @@ void WorksheetWindow::saveAsPdf() {
 
 void WorksheetWindow::writePdf(const ResolvedJob &job, const QString &path) {
   BatchWrite written;
-  runWithProgress(tr("PDFを作っています…"), int64_t(batchParts(job).size()),
-                  [&](const auto &progress) { written = writeBatchPdf(job, path, progress); });
-  if (written.outcome == BatchWrite::Outcome::Failed)
+  const int64_t parts = int64_t(batchParts(job).size());
+  runOffTheWindow(this, tr("PDFを作っています…"), parts, 500, [&](const WorkReport &report) {
+    written = writeBatchPdf(job, path, [&](int64_t done, int64_t all) {
+      return report({done, all, {}});
+    });
+  });
+  switch (written.outcome) {
+  case BatchWrite::Outcome::Failed:
     services_.report(this, tr("%1 に保存できませんでした。\n%2").arg(path, written.error));
+    return;
+  case BatchWrite::Outcome::Cancelled:
+    return;
+  case BatchWrite::Outcome::Written:
+    break;
+  }
+  savedFolder_ = QFileInfo(path).absolutePath();
+  saved_->setText(tr("保存しました: %1（%2 ページ）")
+                      .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()))
+                      .arg(written.pages));
+  saved_->show();
+  openFolder_->show();
 }
 
 void WorksheetWindow::print() {
@@ -303,42 +357,28 @@ void WorksheetWindow::print() {
 void WorksheetWindow::keptChanged() {
   rename_->setEnabled(!form_->currentKept().isEmpty());
   remove_->setEnabled(!form_->currentKept().isEmpty());
-  settings_->setValue(QString(kLastKey), form_->state());
-}
-
-QString WorksheetWindow::keptKey(const QString &name) { return QString(kKeptGroup) + u'/' + name; }
-
-QStringList WorksheetWindow::keptNames() const {
-  settings_->beginGroup(QString(kKeptGroup));
-  QStringList names = settings_->childKeys();
-  settings_->endGroup();
-  return names;
+  if (job_)
+    kept_->setLast(form_->state());
 }
 
 void WorksheetWindow::keepUnderName(QString name) {
-  // A slash would make a settings group of the name.
-  name.replace(u'/', u'／');
   QVariantMap state = form_->state();
   state.remove(QStringLiteral("kept"));
-  settings_->setValue(keptKey(name), state);
-  form_->setKeptNames(keptNames(), name);
+  name = kept_->keep(name, state);
+  form_->setKeptNames(kept_->names(), name);
   keptChanged();
 }
 
 void WorksheetWindow::renameKept(const QString &old, QString name) {
-  name.replace(u'/', u'／');
-  if (old.isEmpty() || name.isEmpty() || name == old)
-    return;
-  settings_->setValue(keptKey(name), settings_->value(keptKey(old)));
-  settings_->remove(keptKey(old));
-  form_->setKeptNames(keptNames(), name);
+  name = kept_->rename(old, name);
+  form_->setKeptNames(kept_->names(), name);
   keptChanged();
 }
 
 void WorksheetWindow::removeKept(const QString &name) {
   if (name.isEmpty())
     return;
-  settings_->remove(keptKey(name));
-  form_->setKeptNames(keptNames());
+  kept_->remove(name);
+  form_->setKeptNames(kept_->names());
   keptChanged();
 }

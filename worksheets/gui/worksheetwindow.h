@@ -9,6 +9,7 @@
 #include <memory>
 
 class JobForm;
+class KeptSettings;
 class QLabel;
 class QPrinter;
 class QPrintPreviewWidget;
@@ -30,7 +31,8 @@ struct WorksheetServices {
   // The print dialog's choice, or none when the user cancels.
   std::function<std::optional<PrintChoice>(QWidget *, const QString &docName, PageSetup page)>
       choosePrinter;
-  QSettings *settings = nullptr; // default: the program's own
+  QSettings *settings = nullptr;                         // default: the program's own
+  std::function<void(const QString &folder)> openFolder; // a saved file's, in the file manager
 };
 
 class WorksheetWindow : public QWidget {
@@ -55,6 +57,7 @@ public:
 protected:
   void closeEvent(QCloseEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
 
 private:
   void jobChanged();
@@ -62,15 +65,12 @@ private:
   void paintPreview(QPrinter *printer);
   // Rename and remove act on the kept sheet chosen.
   void keptChanged();
-  [[nodiscard]] static QString keptKey(const QString &name);
-  [[nodiscard]] QStringList keptNames() const;
-  void
-  runWithProgress(const QString &title, int64_t parts,
-                  const std::function<void(const std::function<bool(int64_t, int64_t)> &)> &work);
+  // Side by side where the pane is wide enough, one page at its width if not.
+  void fitPreview();
 
   Services services_;
   std::unique_ptr<QSettings> ownSettings_;
-  QSettings *settings_;
+  std::unique_ptr<KeptSettings> kept_;
   JobForm *const form_;
   QPushButton *const keep_;
   QPushButton *const rename_;
@@ -80,6 +80,9 @@ private:
   QLabel *const refused_;
   QPushButton *const printButton_;
   QPushButton *const saveButton_;
+  QLabel *const saved_;
+  QPushButton *const openFolder_;
+  QString savedFolder_;
   std::optional<ResolvedJob> job_;
   bool previewStarted_ = false;
 };

@@ -2,9 +2,15 @@
 // core checks, a refusal stops the outputs, saving writes whole files or
 // none, and the English window shows no Japanese but the sheets' own.
 
+#include "batch.h"
 #include "cupsscheduler.h"
 #include "jobform.h"
+#include "rangefield.h"
+#include "reprintcode.h"
+#include "seededrandom.h"
+#include "sheetgenerator.h"
 #include "translations.h"
+#include "units.h"
 #include "worksheetpresets.h"
 #include "worksheetwindow.h"
 
@@ -14,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
@@ -33,7 +40,8 @@ struct Fixture {
   QSettings settings{folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
   QString answer; // the save dialog's answer
   QStringList reports;
-  QString queue; // the print dialog's choice
+  QString queue;  // the print dialog's choice
+  QString opened; // the folder opened
   std::unique_ptr<WorksheetWindow> window;
 
   Fixture() {
@@ -45,25 +53,22 @@ struct Fixture {
       return std::optional<PrintChoice>(PrintChoice{queue, {}, {}});
     };
     services.settings = &settings;
+    services.openFolder = [this](const QString &folder) { opened = folder; };
     window = std::make_unique<WorksheetWindow>(std::move(services));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   }
-  template <typename T> T *labelled(const QString &label) const {
-    for (QLabel *l : window->findChildren<QLabel *>())
-      if (l->text().startsWith(label) && l->buddy())
-        return qobject_cast<T *>(l->buddy());
-    return nullptr;
+  template <typename T> T *field(const char *name) const {
+    return window->findChild<T *>(QLatin1String(name));
+  }
+  // The first choice's row of a kind and key, wherever it stands.
+  void chooseSheet(ChoiceKind kind, const QString &key = {}) const {
+    auto *choice = field<QComboBox>("choice");
+    choose(choice, qobject_cast<SheetChoices *>(choice->model())->rowOf(kind, key));
   }
   // A tick, clicked on its box: a box's middle may lie past its text.
   static void tick(QCheckBox *box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
-  }
-  QPushButton *button(const QString &prefix) const {
-    for (QPushButton *b : window->findChildren<QPushButton *>())
-      if (b->text().startsWith(prefix))
-        return b;
-    return nullptr;
   }
   void choose(QComboBox *combo, int index) const {
     combo->setFocus();
@@ -78,8 +83,7 @@ struct Fixture {
     QTest::keyClicks(field, text);
   }
   bool outputsEnabled() const {
-    return button(QStringLiteral("印刷"))->isEnabled() &&
-           button(QStringLiteral("PDFで保存"))->isEnabled();
+    return field<QPushButton>("print")->isEnabled() && field<QPushButton>("save")->isEnabled();
   }
 };
 
@@ -108,75 +112,66 @@ private Q_SLOTS:
 
   void theFormShouldBuildTheJobAndARefusalStopTheOutputs() {
     Fixture f;
+    // A new teacher starts at the first grade's first unit, which the fields show.
     QVERIFY(f.window->job());
-    // The sheets follow the window's first frame.
-    QTRY_COMPARE(f.window->findChild<QPrintPreviewWidget *>()->pageCount(), 2);
-    QCOMPARE(f.window->job()->sheet.kinds.front().kind, SheetKind::Add);
+    QCOMPARE(f.window->job()->sheet.units.front()->id, std::string_view("g1-add-10"));
+    QTRY_COMPARE(f.field<QPrintPreviewWidget>("preview")->pageCount(), 2);
+    QVERIFY(f.field<QCheckBox>("add")->isChecked() && !f.field<QCheckBox>("subtract")->isChecked());
+    QCOMPARE(f.field<QComboBox>("size")->currentIndex(), int(SheetSize::Large));
 
-    // The kinds' ticks make a mix, the first range bounds the first number.
-    auto *kinds = f.labelled<QWidget>(QStringLiteral("種類"));
-    QTest::mouseClick(kinds->findChildren<QCheckBox *>().at(5), Qt::LeftButton);
+    // Ticking another kind makes the unit's sheet the teacher's own.
+    f.tick(f.field<QCheckBox>("divide"));
     WorksheetJob job = f.window->form().job();
+    QVERIFY(job.units.empty());
     QCOMPARE(job.kinds, (std::vector<SheetKind>{SheetKind::Add, SheetKind::Divide}));
-    auto *first = f.labelled<QWidget>(QStringLiteral("1つめ"));
-    QTest::mouseClick(first->findChild<QCheckBox *>(), Qt::LeftButton);
-    const QList<QSpinBox *> ends = first->findChildren<QSpinBox *>();
-    f.type(ends[0], QStringLiteral("12"));
-    f.type(ends[1], QStringLiteral("40"));
-    QCOMPARE(f.window->form().job().first, (std::optional<NumberRange>{{12, 40}}));
+    QCOMPARE(job.first, (std::optional<NumberRange>{{1, 9}}));
+    auto *first = f.field<RangeField>("first");
+    f.type(first->high(), QStringLiteral("40"));
+    QCOMPARE(f.window->form().job().first, (std::optional<NumberRange>{{1, 40}}));
     QVERIFY(f.outputsEnabled());
 
     // Low above high: the core's refusal at the field, no preview, no output.
-    f.type(ends[1], QStringLiteral("3"));
+    f.type(first->low(), QStringLiteral("50"));
     QVERIFY(!f.window->job());
     QVERIFY(!f.outputsEnabled());
-    QVERIFY(f.window->findChild<QPrintPreviewWidget *>()->isHidden());
+    QVERIFY(f.field<QPrintPreviewWidget>("preview")->isHidden());
     bool said = false;
     for (QLabel *label : f.window->findChildren<QLabel *>(QStringLiteral("refusal")))
       said |= label->isVisible() && label->text().contains(QStringLiteral("大きく"));
     QVERIFY(said);
-    f.type(ends[1], QStringLiteral("99"));
+    f.type(first->low(), QStringLiteral("1"));
     QVERIFY(f.window->job() && f.outputsEnabled());
-    // The preview is back, with the sheet and its answers.
-    auto *preview = f.window->findChild<QPrintPreviewWidget *>();
-    QVERIFY(preview->isVisible());
-    QCOMPARE(preview->pageCount(), 2);
+    QVERIFY(f.field<QPrintPreviewWidget>("preview")->isVisible());
 
-    // The size, the typeface, kana headings and the paper's turn go into the
-    // job; choosing the large size ticks the kana headings, as for a first grader.
-    f.choose(f.labelled<QComboBox>(QStringLiteral("大きさ")), 0);
-    auto *typeface = f.labelled<QWidget>(QStringLiteral("書体"));
-    f.choose(typeface->findChild<QComboBox *>(), 1);
-    QTest::mouseClick(f.labelled<QWidget>(QStringLiteral("用紙"))->findChild<QCheckBox *>(),
-                      Qt::LeftButton);
+    // The size, the typeface, kana headings, rows and the paper's turn go
+    // into the job; choosing the large size ticks the kana headings.
+    f.choose(f.field<QComboBox>("size"), 1);
+    f.choose(f.field<QComboBox>("size"), 0);
+    f.choose(f.field<QComboBox>("typeface"), 1);
+    f.tick(f.field<QCheckBox>("landscape"));
+    f.type(f.field<QSpinBox>("rows"), QStringLiteral("3"));
     job = f.window->form().job();
-    QCOMPARE(job.size, std::optional(SheetSize::Large));
-    QCOMPARE(job.typeface, std::optional(Typeface::UdGothic));
-    QCOMPARE(job.kana, std::optional(true));
-    QVERIFY(job.page.landscape);
-    QVERIFY(f.window->job() && f.window->job()->sheet.kana);
-    QTest::mouseClick(typeface->findChild<QCheckBox *>(), Qt::LeftButton);
+    QVERIFY(job.size == SheetSize::Large && job.typeface == Typeface::UdGothic && job.kana == true);
+    QVERIFY(job.page.landscape && job.rows == 3);
+    f.tick(f.field<QCheckBox>("kana"));
     QCOMPARE(f.window->form().job().kana, std::optional(false));
+    f.type(f.field<QSpinBox>("rows"), QStringLiteral("0"));
 
     // Column form and its guide, which only it takes.
-    auto *format = f.labelled<QWidget>(QStringLiteral("書き方"));
-    auto *guide = format->findChildren<QComboBox *>().at(1);
-    QVERIFY(!guide->isEnabled());
-    f.choose(format->findChild<QComboBox *>(), 1);
+    auto *format = f.field<QComboBox>("format");
+    auto *guide = f.field<QComboBox>("guide");
+    QVERIFY(!guide->isVisible());
+    f.choose(format, 1);
     f.choose(guide, 2);
     job = f.window->form().job();
     QVERIFY(job.format == SheetFormat::Column && job.guide == Guide::None);
-    QVERIFY(f.window->job() && f.window->job()->sheet.format == SheetFormat::Column);
-    QTest::mouseClick(f.labelled<QWidget>(QStringLiteral("くり上がり"))->findChild<QCheckBox *>(),
-                      Qt::LeftButton);
+    f.tick(f.field<QCheckBox>("noTrivial"));
     QVERIFY(f.window->form().job().leaveOutTrivial);
-    // 百ます, a row of ten cells: the cells' choice replaces the guide's.
-    f.choose(format->findChild<QComboBox *>(), 2);
-    auto *cells = format->findChildren<QComboBox *>().at(2);
-    QVERIFY(!guide->isEnabled() && cells->isEnabled());
-    f.choose(cells, 2);
+    // 百ます, a row of ten cells; the division ticked is refused at the format.
+    f.choose(format, 2);
+    QVERIFY(!guide->isVisible() && f.field<QComboBox>("cells")->isVisible());
+    f.choose(f.field<QComboBox>("cells"), 2);
     QCOMPARE(f.window->form().job().cells, std::optional(GridCells::Ten));
-    // The division ticked above is not for 百ます: said at the format's row.
     QVERIFY(!f.window->job());
     said = false;
     for (QLabel *label : f.window->findChildren<QLabel *>(QStringLiteral("refusal")))
@@ -184,59 +179,62 @@ private Q_SLOTS:
           label->isVisible() && label->text().contains(QStringLiteral("たし算、ひき算、かけ算"));
     QVERIFY(said);
     // さくらんぼ, splitting the first number of the additions ticked.
-    f.choose(format->findChild<QComboBox *>(), 3);
-    auto *split = format->findChildren<QComboBox *>().at(3);
-    QVERIFY(!cells->isEnabled() && split->isEnabled());
-    f.choose(split, 1);
+    f.choose(format, 3);
+    f.choose(f.field<QComboBox>("split"), 1);
     job = f.window->form().job();
     QVERIFY(job.format == SheetFormat::Cherry && job.split == CherrySplit::First);
     // Three numbers, inline: their signs wait for the kind, and one stays ticked.
-    f.choose(format->findChild<QComboBox *>(), 0);
-    auto *signs = f.labelled<QWidget>(QStringLiteral("3つの数"));
-    QVERIFY(!signs->isEnabled());
-    f.tick(kinds->findChildren<QCheckBox *>().at(7));
-    const QList<QCheckBox *> pairs = signs->findChildren<QCheckBox *>();
-    for (const int p : {0, 1, 3, 2})
-      f.tick(pairs.at(p));
-    QVERIFY(pairs.at(2)->isChecked());
+    f.choose(format, 0);
+    QVERIFY(!f.field<QWidget>("signs")->isEnabled());
+    f.tick(f.field<QCheckBox>("three"));
+    for (const char *name : {"add-add", "subtract-subtract", "subtract-add", "add-subtract"})
+      f.tick(f.field<QCheckBox>(name));
+    QVERIFY(f.field<QCheckBox>("add-subtract")->isChecked());
     QCOMPARE(f.window->form().job().signs, std::vector{SignPair::AddSubtract});
-    QVERIFY(f.window->job() && f.window->job()->sheet.kinds.back().kind == SheetKind::Three);
 
-    // A preset fixes the problems; answers, paper, sheets and seed go into the job.
-    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
-    f.choose(f.labelled<QComboBox>(QStringLiteral("答えのプリント")), 2);
-    f.choose(f.labelled<QWidget>(QStringLiteral("用紙"))->findChild<QComboBox *>(), 1);
-    f.type(f.labelled<QSpinBox>(QStringLiteral("枚数")), QStringLiteral("30"));
-    auto *seed = f.labelled<QWidget>(QStringLiteral("シード"))->findChild<QLineEdit *>();
-    f.type(seed, QStringLiteral("7"));
+    // A preset shows its own kind, never the ticks before it; answers,
+    // paper, sheets go into the job.
+    auto *choice = f.field<QComboBox>("choice");
+    f.chooseSheet(ChoiceKind::Preset, QStringLiteral("divrem100"));
+    QVERIFY(f.field<QCheckBox>("divide-remainder")->isChecked() &&
+            !f.field<QCheckBox>("add")->isChecked() && !f.field<QCheckBox>("three")->isChecked());
+    f.choose(f.field<QComboBox>("answers"), 2);
+    f.choose(f.field<QComboBox>("paper"), 1);
+    f.type(f.field<QSpinBox>("sheets"), QStringLiteral("30"));
     job = f.window->form().job();
     QCOMPARE(job.preset, &kWorksheetPresets[2]);
-    QVERIFY(job.kinds.empty() && !job.first);
-    QVERIFY(job.answers && job.answersAtEnd);
+    QVERIFY(job.kinds.empty() && !job.first && job.answers && job.answersAtEnd);
     QCOMPARE(job.page.paper, Paper::B5);
     QCOMPARE(job.sheets, 30);
-    QCOMPARE(job.seed, 7);
     QCOMPARE(f.window->form().suggestedName(), QStringLiteral("余りのあるわり算100題-30枚.pdf"));
-    f.type(seed, QStringLiteral("x"));
-    QVERIFY(!f.outputsEnabled());
-    f.type(seed, QStringLiteral("7"));
 
-    // A kept sheet is listed with the presets and brings its choices back.
-    auto *presets = f.labelled<QComboBox>(QStringLiteral("プリント"));
+    // A sheet's reprint code makes that sheet again; one mistyped is refused.
+    const std::string code = reprintCode(job, 7, {5, 30});
+    f.type(f.field<QLineEdit>("code"), QString::fromStdString(code));
+    QVERIFY(f.window->job() && f.window->job()->firstSheet == 5 && f.window->job()->seed == 7);
+    QVERIFY(!f.field<QComboBox>("choice")->isEnabled());
+    f.type(f.field<QLineEdit>("code"), QStringLiteral("12-XYZ"));
+    QVERIFY(!f.outputsEnabled());
+    f.type(f.field<QLineEdit>("code"), QString());
+    QTest::keyClick(f.field<QLineEdit>("code"), Qt::Key_Backspace);
+    QVERIFY(f.outputsEnabled());
+
+    // A kept sheet is listed with the others and brings its choices back.
     f.window->keepUnderName(QStringLiteral("3年/2組"));
-    QCOMPARE(presets->currentText(), QStringLiteral("3年／2組"));
-    QVERIFY(f.button(QStringLiteral("消す"))->isEnabled());
-    f.choose(presets, 1);
-    QVERIFY(!f.button(QStringLiteral("消す"))->isEnabled());
-    f.type(f.labelled<QSpinBox>(QStringLiteral("枚数")), QStringLiteral("2"));
-    f.choose(presets, presets->findText(QStringLiteral("3年／2組")));
+    QCOMPARE(choice->currentText(), QStringLiteral("3年／2組"));
+    QVERIFY(f.field<QPushButton>("remove")->isEnabled());
+    f.chooseSheet(ChoiceKind::Custom);
+    QVERIFY(!f.field<QPushButton>("remove")->isEnabled());
+    f.type(f.field<QSpinBox>("sheets"), QStringLiteral("2"));
+    f.chooseSheet(ChoiceKind::Kept, QStringLiteral("3年／2組"));
     QCOMPARE(f.window->form().job().preset, &kWorksheetPresets[2]);
     QCOMPARE(f.window->form().job().sheets, 30);
     f.window->renameKept(QStringLiteral("3年／2組"), QStringLiteral("宿題"));
-    QCOMPARE(presets->currentText(), QStringLiteral("宿題"));
-    QCOMPARE(presets->findText(QStringLiteral("3年／2組")), -1);
+    QCOMPARE(choice->currentText(), QStringLiteral("宿題"));
+    QCOMPARE(choice->findText(QStringLiteral("3年／2組")), -1);
 
-    // The choices come back at the next start; the seed only when kept.
+    // The choices come back at the next start; the problems only when kept.
+    const uint32_t seed = uint32_t(f.window->form().job().seed);
     f.window->close();
     Fixture again;
     again.settings.clear();
@@ -247,20 +245,75 @@ private Q_SLOTS:
     again.window = std::make_unique<WorksheetWindow>(std::move(services));
     QCOMPARE(again.window->form().job().preset, &kWorksheetPresets[2]);
     QCOMPARE(again.window->form().currentKept(), QStringLiteral("宿題"));
-    QVERIFY(again.window->form().job().seed != 7);
+    QVERIFY(uint32_t(again.window->form().job().seed) != seed);
     again.window->removeKept(QStringLiteral("宿題"));
     QVERIFY(again.window->form().currentKept().isEmpty());
     QCOMPARE(again.window->form().job().preset, &kWorksheetPresets[2]);
     QVERIFY(!again.settings.contains(QStringLiteral("kept/宿題")));
   }
 
+  // A teacher's class set: grade, unit, thirty sheets, save; the window says
+  // where the file went and opens its folder.
+  void aUnitShouldMakeAClassSetInAFewSteps() {
+    Fixture f;
+    f.choose(f.field<QComboBox>("grade"), 2); // 3年
+    f.chooseSheet(ChoiceKind::Unit, QStringLiteral("g3-div-rem"));
+    f.type(f.field<QSpinBox>("sheets"), QStringLiteral("30"));
+    f.answer = QDir(f.folder.path()).filePath(QStringLiteral("class.pdf"));
+    QTest::mouseClick(f.field<QPushButton>("save"), Qt::LeftButton);
+
+    QCOMPARE(f.window->job()->sheet.units.front()->id, std::string_view("g3-div-rem"));
+    QCOMPARE(pagesOf(f.answer), 60);
+    QVERIFY(f.reports.isEmpty());
+    QVERIFY(f.field<QLabel>("saved")->isVisible() &&
+            f.field<QLabel>("saved")->text().contains(QStringLiteral("class.pdf")));
+    QTest::mouseClick(f.field<QPushButton>("openFolder"), Qt::LeftButton);
+    QCOMPARE(f.opened, QFileInfo(f.answer).absolutePath());
+    // Thirty different sheets: their own problems behind thirty reprint codes.
+    const ResolvedJob &made = *f.window->job();
+    QSet<QByteArray> sheets;
+    for (const BatchPart &part : batchParts(made)) {
+      if (part.label.answers)
+        continue;
+      QByteArray items;
+      SeededRandom random(part.label.seed);
+      for (const SheetItem &item :
+           generateSheet(made.sheet, factSpaces(made.sheet), made.sheet.count, random))
+        items += QByteArray::number(item.first) + '/' + QByteArray::number(item.second) + ' ';
+      sheets << items;
+    }
+    QCOMPARE(sheets.size(), 30);
+
+    // Settings of another version: what names no longer exist is said, the
+    // rest loads as what it named, and an invalid form is not kept as the last.
+    f.window->form().setState({{QStringLiteral("choice"), QStringLiteral("unit")},
+                               {QStringLiteral("unit"), QStringLiteral("g9-calculus")},
+                               {QStringLiteral("version"), 2},
+                               {QStringLiteral("kinds"), QStringList{QStringLiteral("subtract")}},
+                               {QStringLiteral("paper"), QStringLiteral("b5")},
+                               {QStringLiteral("carry"), QStringLiteral("yes")},
+                               {QStringLiteral("answers"), 2}});
+    QVERIFY(f.field<QLabel>("settingsNote")->text().contains(QStringLiteral("g9-calculus")));
+    WorksheetJob job = f.window->form().job();
+    QVERIFY(job.units.empty() && job.kinds == std::vector{SheetKind::Subtract});
+    QVERIFY(job.page.paper == Paper::B5 && job.carry == Carry::With && job.answersAtEnd);
+    f.type(f.field<RangeField>("first")->low(), QStringLiteral("90"));
+    QVERIFY(!f.window->job());
+    f.window->close();
+    QCOMPARE(f.settings.value(QStringLiteral("last")).toMap().value(QStringLiteral("paper")),
+             QVariant(QStringLiteral("b5")));
+    QVERIFY(f.settings.value(QStringLiteral("last")).toMap().value(QStringLiteral("first")) !=
+            f.window->form().state().value(QStringLiteral("first")));
+  }
+
   // Every label's mnemonic reaches its field, or a row's first control.
   void everyLabelShouldTakeItsMnemonicToItsField() {
     Fixture f;
     QApplication::setActiveWindow(f.window.get());
-    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 0);
+    auto *choice = f.field<QComboBox>("choice");
+    f.chooseSheet(ChoiceKind::Custom);
     // The signs of three numbers wait for their kind.
-    f.tick(f.labelled<QWidget>(QStringLiteral("種類"))->findChildren<QCheckBox *>().at(7));
+    f.tick(f.field<QCheckBox>("three"));
     int labels = 0;
     for (QLabel *label : f.window->findChildren<QLabel *>()) {
       if (!label->buddy())
@@ -273,46 +326,49 @@ private Q_SLOTS:
       QVERIFY2(QApplication::focusWidget() == field, qPrintable(label->text()));
       ++labels;
     }
-    QCOMPARE(labels, 18);
-    // Tab goes from the preset to keeping it, then to the first kind's tick,
-    // not to the row around it (renaming and removing wait for a kept sheet).
-    f.labelled<QComboBox>(QStringLiteral("プリント"))->setFocus();
+    QCOMPARE(labels, 19);
+    // Tab goes from the choice to keeping it, then to the first kind's tick,
+    // not to the row around it (the review waits for a unit, renaming and
+    // removing for a kept sheet).
+    choice->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f.button(QStringLiteral("名前をつけて保存")));
+    QCOMPARE(QApplication::focusWidget(), f.field<QWidget>("keep"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(),
-             f.labelled<QWidget>(QStringLiteral("種類"))->focusProxy());
+    QCOMPARE(QApplication::focusWidget(), f.field<QWidget>("add"));
   }
 
   void savingShouldWriteWholeFilesOrNone() {
     Fixture f;
     QDir dir(f.folder.path());
-    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 3);
-    f.type(f.labelled<QSpinBox>(QStringLiteral("枚数")), QStringLiteral("3"));
+    f.chooseSheet(ChoiceKind::Preset, QStringLiteral("hard100"));
+    f.type(f.field<QSpinBox>("sheets"), QStringLiteral("3"));
 
     f.answer.clear(); // the dialog cancelled
-    f.button(QStringLiteral("PDFで保存"))->click();
+    f.field<QPushButton>("save")->click();
     QCOMPARE(dir.entryList({QStringLiteral("*.pdf")}), QStringList());
 
     QFile plain(dir.filePath(QStringLiteral("plain")));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     f.answer = dir.filePath(QStringLiteral("plain/sheets.pdf"));
-    f.button(QStringLiteral("PDFで保存"))->click();
+    f.field<QPushButton>("save")->click();
     QCOMPARE(f.reports.size(), 1);
     QVERIFY2(f.reports.first().contains(QStringLiteral("plain")), qPrintable(f.reports.first()));
 
-    // Cancelled in the progress dialog: no file.
+    // Cancelled in the progress dialog: no file. The batch is long enough
+    // that the worker is still writing when the window first looks.
+    f.type(f.field<QSpinBox>("sheets"), QStringLiteral("300"));
     f.answer = dir.filePath(QStringLiteral("cancelled.pdf"));
     QTimer::singleShot(0, f.window.get(), [&] {
       if (auto *progress = f.window->findChild<QProgressDialog *>())
         progress->cancel();
     });
-    f.button(QStringLiteral("PDFで保存"))->click();
+    f.field<QPushButton>("save")->click();
     QVERIFY(!QFile::exists(f.answer));
 
+    f.type(f.field<QSpinBox>("sheets"), QStringLiteral("3"));
     f.answer = dir.filePath(QStringLiteral("sheets.pdf"));
-    f.button(QStringLiteral("PDFで保存"))->click();
+    f.field<QPushButton>("save")->click();
     QCOMPARE(pagesOf(f.answer), 6);
     QCOMPARE(f.reports.size(), 1);
   }
@@ -325,8 +381,8 @@ private Q_SLOTS:
                 .isEmpty());
     Fixture f;
     f.queue = QStringLiteral("Unplugged");
-    f.choose(f.labelled<QComboBox>(QStringLiteral("プリント")), 2);
-    QTest::mouseClick(f.button(QStringLiteral("印刷")), Qt::LeftButton);
+    f.chooseSheet(ChoiceKind::Preset, QStringLiteral("divrem100"));
+    QTest::mouseClick(f.field<QPushButton>("print"), Qt::LeftButton);
     QCOMPARE(f.reports.size(), 1);
     QVERIFY2(f.reports.first().contains(QStringLiteral("Unplugged-")) &&
                  f.reports.first().contains(QStringLiteral("unplugged")),
@@ -343,11 +399,10 @@ private Q_SLOTS:
     QVERIFY(!entries.contains("type=\"unfinished\""));
 
     installTranslations(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Fixture f;
-    auto *first = f.labelled<QWidget>(QStringLiteral("First"));
-    QVERIFY(first);
-    QTest::mouseClick(first->findChild<QCheckBox *>(), Qt::LeftButton);
-    f.type(first->findChildren<QSpinBox *>()[0], QStringLiteral("50")); // a refusal, shown
+    auto *first = f.field<RangeField>("first");
+    f.type(first->low(), QStringLiteral("50")); // a refusal, shown
     QVERIFY(!f.window->job());
     QStringList seen{f.window->windowTitle()};
     for (QWidget *w : f.window->findChildren<QWidget *>()) {
@@ -365,7 +420,8 @@ private Q_SLOTS:
       if (auto *combo = qobject_cast<QComboBox *>(w))
         for (int i = 0; i < combo->count(); ++i)
           // The preset captions are the sheets' own titles.
-          if (combo != f.labelled<QComboBox>(QStringLiteral("&Worksheet")) || i == 0)
+          if (auto *choices = qobject_cast<SheetChoices *>(combo->model());
+              !choices || choices->kindAt(i) != ChoiceKind::Preset)
             seen << combo->itemText(i);
     }
     for (const QString &text : seen)
