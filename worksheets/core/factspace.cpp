@@ -199,12 +199,11 @@ FactSpace::FactSpace(const KindPlan &plan) : plan_(plan) {
     return;
   for (const Row &row : rows_)
     for (int64_t inner = row.low; inner <= row.high; inner += innerStep_)
-      if (passes(row.outer, inner))
-        facts_.push_back(item(row.outer, inner));
+      if (SheetItem fact = item(row.outer, inner); passes(fact, row.outer, inner))
+        facts_.push_back(std::move(fact));
 }
 
-bool FactSpace::passes(int64_t outer, int64_t inner) const {
-  const SheetItem fact = item(outer, inner);
+bool FactSpace::passes(const SheetItem &fact, int64_t outer, int64_t inner) const {
   if (plan_.leaveOutTrivial && trivial(fact))
     return false;
   const NumberSteps &steps = plan_.steps;
@@ -290,8 +289,8 @@ bool FactSpace::empty() const {
   int64_t outer = 0;
   int64_t inner = 0;
   for (int i = 0; i < kProbeDraws; ++i) {
-    (void)sampleOne(probe, outer, inner);
-    if (passes(outer, inner))
+    const SheetItem fact = sampleOne(probe, outer, inner);
+    if (passes(fact, outer, inner))
       return false;
   }
   return true;
@@ -349,7 +348,7 @@ std::vector<SheetItem> FactSpace::drawSampled(int32_t count, RandomSource &rando
   int64_t inner = 0;
   for (int64_t i = 0; i < attempts && static_cast<int32_t>(found.size()) < count; ++i) {
     const SheetItem candidate = sampleOne(random, outer, inner);
-    if (passes(outer, inner) && seen.insert(keyOf(outer, inner)).second)
+    if (passes(candidate, outer, inner) && seen.insert(keyOf(outer, inner)).second)
       found.push_back(candidate);
   }
   if (static_cast<int32_t>(found.size()) == count)

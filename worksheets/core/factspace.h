@@ -37,7 +37,7 @@ private:
     int64_t high;
   };
 
-  [[nodiscard]] bool passes(int64_t outer, int64_t inner) const;
+  [[nodiscard]] bool passes(const SheetItem &fact, int64_t outer, int64_t inner) const;
   [[nodiscard]] SheetItem item(int64_t outer, int64_t inner) const;
   [[nodiscard]] SheetItem sampleOne(RandomSource &random, int64_t &outer, int64_t &inner) const;
   [[nodiscard]] std::vector<SheetItem> drawSampled(int32_t count, RandomSource &random) const;

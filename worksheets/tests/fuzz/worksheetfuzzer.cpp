@@ -10,6 +10,7 @@
 #include "reprintcode.h"
 #include "sheetkinds.h"
 #include "sheetstyles.h"
+#include "units.h"
 #include "worksheetpresets.h"
 
 #include <algorithm>
@@ -150,6 +151,14 @@ WorksheetJob jobFrom(Bytes &in) {
   for (const SignPairInfo &pair : kSignPairs)
     if (three >> (1 + int(pair.pair)) & 1)
       job.signs.push_back(pair.pair);
+  // A unit or two, now and then with a review.
+  const uint8_t unit = in.byte();
+  if (unit & 1)
+    job.units.push_back(&kUnits[(unit >> 1) % kUnits.size()]);
+  if (unit & 2)
+    job.units.push_back(&kUnits[in.byte() % kUnits.size()]);
+  if (unit & 128)
+    job.review = in.byte() % 64;
   return job;
 }
 
