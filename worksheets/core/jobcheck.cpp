@@ -254,10 +254,9 @@ std::string kindsCaption(const std::vector<KindPlan> &kinds, bool kana) {
   return caption;
 }
 
-void refuseWithPreset(const WorksheetJob &job) {
-  const auto refuse = [](bool given, JobField field) {
-    need(!given, field, RefusalReason::NotWithPreset);
-  };
+// The options that decide the problems, which a preset and a unit fix.
+void refuseProblemOptions(const WorksheetJob &job, RefusalReason reason) {
+  const auto refuse = [reason](bool given, JobField field) { need(!given, field, reason); };
   refuse(!job.kinds.empty(), JobField::Kind);
   refuse(job.min.has_value(), JobField::Min);
   refuse(job.max.has_value(), JobField::Max);
@@ -266,37 +265,31 @@ void refuseWithPreset(const WorksheetJob &job) {
   refuse(job.result.has_value(), JobField::Result);
   refuse(job.carry.has_value(), JobField::Carry);
   refuse(job.leaveOutTrivial, JobField::Trivial);
-  refuse(job.rows.has_value(), JobField::Rows);
-  refuse(job.columns.has_value(), JobField::Columns);
-  refuse(job.count.has_value(), JobField::Count);
   refuse(job.format.has_value(), JobField::Format);
-  refuse(job.size.has_value(), JobField::Size);
-  refuse(job.typeface.has_value(), JobField::Typeface);
-  refuse(job.remainder.has_value(), JobField::Remainder);
-  refuse(job.guide.has_value(), JobField::Guide);
   refuse(job.cells.has_value(), JobField::Cells);
   refuse(job.split.has_value(), JobField::Split);
   refuse(!job.signs.empty(), JobField::Signs);
 }
 
-// A unit fixes the problems: the options that change them go without it.
-void refuseWithUnit(const WorksheetJob &job) {
+// A preset fixes its page too.
+void refuseWithPreset(const WorksheetJob &job) {
+  refuseProblemOptions(job, RefusalReason::NotWithPreset);
   const auto refuse = [](bool given, JobField field) {
-    need(!given, field, RefusalReason::NotWithUnit);
+    need(!given, field, RefusalReason::NotWithPreset);
   };
-  refuse(job.preset != nullptr, JobField::Preset);
-  refuse(!job.kinds.empty(), JobField::Kind);
-  refuse(job.min.has_value(), JobField::Min);
-  refuse(job.max.has_value(), JobField::Max);
-  refuse(job.first.has_value(), JobField::First);
-  refuse(job.second.has_value(), JobField::Second);
-  refuse(job.result.has_value(), JobField::Result);
-  refuse(job.carry.has_value(), JobField::Carry);
-  refuse(job.leaveOutTrivial, JobField::Trivial);
-  refuse(job.format.has_value(), JobField::Format);
-  refuse(job.cells.has_value(), JobField::Cells);
-  refuse(job.split.has_value(), JobField::Split);
-  refuse(!job.signs.empty(), JobField::Signs);
+  refuse(job.rows.has_value(), JobField::Rows);
+  refuse(job.columns.has_value(), JobField::Columns);
+  refuse(job.count.has_value(), JobField::Count);
+  refuse(job.size.has_value(), JobField::Size);
+  refuse(job.typeface.has_value(), JobField::Typeface);
+  refuse(job.remainder.has_value(), JobField::Remainder);
+  refuse(job.guide.has_value(), JobField::Guide);
+}
+
+// A unit fixes the problems, and goes without a preset.
+void refuseWithUnit(const WorksheetJob &job) {
+  need(job.preset == nullptr, JobField::Preset, RefusalReason::NotWithUnit);
+  refuseProblemOptions(job, RefusalReason::NotWithUnit);
 }
 
 // One plan for each part of a unit, drawing on the unit's share of the count.

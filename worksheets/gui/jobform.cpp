@@ -671,9 +671,11 @@ WorksheetJob JobForm::job() const {
 }
 
 JobCheck JobForm::check() const {
-  if (reprinting() &&
-      std::holds_alternative<Refusal>(jobFromReprintCode(code_->text().trimmed().toStdString())))
-    return std::get<Refusal>(jobFromReprintCode(code_->text().trimmed().toStdString()));
+  if (reprinting()) {
+    const auto read = jobFromReprintCode(code_->text().trimmed().toStdString());
+    if (const auto *refusal = std::get_if<Refusal>(&read))
+      return *refusal;
+  }
   return validateJob(job());
 }
 
